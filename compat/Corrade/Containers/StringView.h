@@ -1,0 +1,208 @@
+#ifndef Corrade_Containers_StringView_h
+#define Corrade_Containers_StringView_h
+/* Non-owning string views */
+
+#include <cstddef>
+#include <cstring>
+#include <type_traits>
+
+#include "Corrade/Containers/Array.h"
+#include "Corrade/Containers/ArrayView.h"
+#include "Corrade/Containers/EnumSet.h"
+
+namespace Corrade { namespace Containers {
+
+/** String view flag */
+enum class StringViewFlag: std::size_t {
+    Global = std::size_t{1} << (sizeof(std::size_t)*8 - 1),         /**< Points to global memory */
+    NullTerminated = std::size_t{1} << (sizeof(std::size_t)*8 - 2)  /**< Followed by a null terminator */
+};
+
+/** String view flags */
+typedef EnumSet<StringViewFlag> StringViewFlags;
+CORRADE_ENUMSET_OPERATORS(StringViewFlags)
+
+namespace Implementation {
+    template<class, class> struct StringViewConverter;
+    enum: std::size_t {
+        StringViewSizeMask = std::size_t(StringViewFlag::NullTerminated)|std::size_t(StringViewFlag::Global)
+    };
+}
+
+/** String view, mutable or constant */
+template<class T> class BasicStringView {
+    public:
+        constexpr /*implicit*/ BasicStringView(std::nullptr_t = nullptr) noexcept: _data{}, _sizePlusFlags{std::size_t(StringViewFlag::Global)} {}
+        /** View on @p size bytes with given flags */
+        constexpr /*implicit*/ BasicStringView(T* data, std::size_t size, StringViewFlags flags = {}) noexcept: _data{data}, _sizePlusFlags{size|(std::size_t(StringViewFlag::Global) & (data ? std::size_t(enumSetUnderlyingType(flags)) : std::size_t(StringViewFlag::Global)))|(std::size_t(StringViewFlag::NullTerminated) & std::size_t(enumSetUnderlyingType(flags)))} {}
+        /** View on a null-terminated string */
+        /*implicit*/ BasicStringView(T* data, StringViewFlags extraFlags = {}) noexcept: BasicStringView{data, data ? std::strlen(data) : 0, (data ? StringViewFlag::NullTerminated : StringViewFlag::Global)|extraFlags} {}
+        /** View on a byte array */
+        /*implicit*/ BasicStringView(ArrayView<T> view, StringViewFlags flags = {}) noexcept: BasicStringView{view.data(), view.size(), flags} {}
+        /** Mutable to constant view */
+        template<class U, class = typename std::enable_if<std::is_same<const U, T>::value>::type> constexpr /*implicit*/ BasicStringView(BasicStringView<U> other) noexcept: _data{other._data}, _sizePlusFlags{other._sizePlusFlags} {}
+        /** Convert from an external type */
+        template<class U, class = decltype(Implementation::StringViewConverter<T, typename std::decay<U&&>::type>::from(std::declval<U&&>()))> constexpr /*implicit*/ BasicStringView(U&& other) noexcept: BasicStringView{Implementation::StringViewConverter<T, typename std::decay<U&&>::type>::from(static_cast<U&&>(other))} {}
+
+        /** Convert to an external type */
+        template<class U, class = decltype(Implementation::StringViewConverter<T, U>::to(std::declval<BasicStringView<T>>()))> constexpr /*implicit*/ operator U() const {
+            return Implementation::StringViewConverter<T, U>::to(*this);
+        }
+
+        /*implicit*/ operator ArrayView<T>() const noexcept { return {_data, size()}; }
+        /*implicit*/ operator ArrayView<typename std::conditional<std::is_const<T>::value, const void, void>::type>() const noexcept { return {_data, size()}; }
+
+        constexpr StringViewFlags flags() const { return StringViewFlag(_sizePlusFlags & Implementation::StringViewSizeMask); }
+        constexpr T* data() const { return _data; }
+        constexpr std::size_t size() const { return _sizePlusFlags & ~Implementation::StringViewSizeMask; }
+        constexpr bool isEmpty() const { return !size(); }
+
+        constexpr T* begin() const { return _data; }
+        constexpr T* cbegin() const { return _data; }
+        constexpr T* end() const { return _data + size(); }
+        constexpr T* cend() const { return _data + size(); }
+        T& front() const { return _data[0]; }
+        T& back() const { return _data[size() - 1]; }
+        T& operator[](std::size_t i) const {
+            CORRADE_DEBUG_ASSERT(i < size() + (flags() & StringViewFlag::NullTerminated ? 1 : 0), "Containers::StringView::operator[](): index" << i << "out of range for" << size() << (flags() & StringViewFlag::NullTerminated ? "null-terminated bytes" : "bytes"), _data[0]);
+            return _data[i];
+        }
+
+        /** Bytes [@p begin, @p end) */
+        BasicStringView<T> slice(std::size_t begin, std::size_t end) const {
+            const std::size_t size = this->size();
+            CORRADE_DEBUG_ASSERT(begin <= end && end <= size,
+                "Containers::StringView::slice(): slice [" << Utility::Debug::nospace << begin << Utility::Debug::nospace << ":" << Utility::Debug::nospace << end << Utility::Debug::nospace << "] out of range for" << size << "elements", {});
+            return BasicStringView<T>{_data + begin, end - begin,
+                StringViewFlag(std::size_t(StringViewFlag::Global) & _sizePlusFlags)|
+                (end == size ? StringViewFlag(std::size_t(StringViewFlag::NullTerminated) & _sizePlusFlags) : StringViewFlag{})};
+        }
+        BasicStringView<T> slice(T* begin, T* end) const { return slice(std::size_t(begin - _data), std::size_t(end - _data)); }
+        BasicStringView<T> sliceSize(std::size_t begin, std::size_t size) const { return slice(begin, begin + size); }
+        BasicStringView<T> prefix(std::size_t size) const { return slice(0, size); }
+        BasicStringView<T> prefix(T* end) const { return slice(_data, end); }
+        BasicStringView<T> suffix(std::size_t size) const { return slice(this->size() - size, this->size()); }
+        BasicStringView<T> exceptPrefix(std::size_t size) const { return slice(size, this->size()); }
+        BasicStringView<T> exceptSuffix(std::size_t size) const { return slice(0, this->size() - size); }
+
+        /** Whether the view begins with @p prefix */
+        bool hasPrefix(BasicStringView<const T> prefix) const {
+            return prefix.size() <= size() && std::memcmp(_data, prefix.data(), prefix.size()) == 0;
+        }
+        bool hasPrefix(char prefix) const { return size() && _data[0] == prefix; }
+        /** Whether the view ends with @p suffix */
+        bool hasSuffix(BasicStringView<const T> suffix) const {
+            return suffix.size() <= size() && std::memcmp(_data + size() - suffix.size(), suffix.data(), suffix.size()) == 0;
+        }
+        bool hasSuffix(char suffix) const { return size() && _data[size() - 1] == suffix; }
+        /** The view without @p prefix, which it has to begin with */
+        BasicStringView<T> exceptPrefix(BasicStringView<const T> prefix) const {
+            CORRADE_DEBUG_ASSERT(hasPrefix(prefix), "Containers::StringView::exceptPrefix(): string doesn't begin with" << prefix, {});
+            return exceptPrefix(prefix.size());
+        }
+        /** The view without @p suffix, which it has to end with */
+        BasicStringView<T> exceptSuffix(BasicStringView<const T> suffix) const {
+            CORRADE_DEBUG_ASSERT(hasSuffix(suffix), "Containers::StringView::exceptSuffix(): string doesn't end with" << suffix, {});
+            return exceptSuffix(suffix.size());
+        }
+
+        /** First occurrence of @p substring, an empty view pointing nowhere if not found */
+        BasicStringView<T> find(BasicStringView<const T> substring) const {
+            const std::size_t size = this->size(), subSize = substring.size();
+            if(subSize <= size) for(std::size_t i = 0; i + subSize <= size; ++i)
+                if(std::memcmp(_data + i, substring.data(), subSize) == 0) return slice(i, i + subSize);
+            return {};
+        }
+        BasicStringView<T> find(char character) const {
+            const std::size_t size = this->size();
+            for(std::size_t i = 0; i != size; ++i) if(_data[i] == character) return slice(i, i + 1);
+            return {};
+        }
+        /** Last occurrence of @p substring */
+        BasicStringView<T> findLast(BasicStringView<const T> substring) const {
+            const std::size_t size = this->size(), subSize = substring.size();
+            if(subSize <= size) for(std::size_t i = size - subSize + 1; i != 0; --i)
+                if(std::memcmp(_data + i - 1, substring.data(), subSize) == 0) return slice(i - 1, i - 1 + subSize);
+            return {};
+        }
+        BasicStringView<T> findLast(char character) const {
+            for(std::size_t i = size(); i != 0; --i) if(_data[i - 1] == character) return slice(i - 1, i);
+            return {};
+        }
+        bool contains(BasicStringView<const T> substring) const { return find(substring).data(); }
+        bool contains(char character) const { return find(character).data(); }
+
+        /** Split on a character, keeping empty parts */
+        Array<BasicStringView<T>> split(char delimiter) const;
+        /** Split on a character, dropping empty parts */
+        Array<BasicStringView<T>> splitWithoutEmptyParts(char delimiter) const;
+
+        /** The view without leading and trailing whitespace */
+        BasicStringView<T> trimmed() const { return trimmedPrefix().trimmedSuffix(); }
+        BasicStringView<T> trimmedPrefix() const {
+            std::size_t i = 0;
+            const std::size_t size = this->size();
+            while(i != size && isWhitespace(_data[i])) ++i;
+            return exceptPrefix(i);
+        }
+        BasicStringView<T> trimmedSuffix() const {
+            std::size_t i = size();
+            while(i && isWhitespace(_data[i - 1])) --i;
+            return prefix(i);
+        }
+
+    private:
+        template<class> friend class BasicStringView;
+        static bool isWhitespace(char c) { return c == ' ' || c == '\t' || c == '\n' || c == '\r' || c == '\f' || c == '\v'; }
+
+        T* _data;
+        std::size_t _sizePlusFlags;
+};
+
+bool operator==(StringView a, StringView b);
+bool operator!=(StringView a, StringView b);
+bool operator<(StringView a, StringView b);
+bool operator<=(StringView a, StringView b);
+bool operator>(StringView a, StringView b);
+bool operator>=(StringView a, StringView b);
+/** Concatenate two views into a new string */
+String operator+(StringView a, StringView b);
+
+template<class T> Array<BasicStringView<T>> BasicStringView<T>::split(const char delimiter) const {
+    Array<BasicStringView<T>> out;
+    std::size_t count = 1;
+    const std::size_t size = this->size();
+    for(std::size_t i = 0; i != size; ++i) if(_data[i] == delimiter) ++count;
+    out = Array<BasicStringView<T>>{NoInit, size ? count : 0};
+    if(!size) return out;
+    std::size_t begin = 0, o = 0;
+    for(std::size_t i = 0; i != size; ++i) if(_data[i] == delimiter) {
+        new(&out[o++]) BasicStringView<T>{slice(begin, i)};
+        begin = i + 1;
+    }
+    new(&out[o]) BasicStringView<T>{slice(begin, size)};
+    return out;
+}
+
+template<class T> Array<BasicStringView<T>> BasicStringView<T>::splitWithoutEmptyParts(const char delimiter) const {
+    Array<BasicStringView<T>> all = split(delimiter);
+    std::size_t count = 0;
+    for(const BasicStringView<T>& i: all) if(!i.isEmpty()) ++count;
+    Array<BasicStringView<T>> out{NoInit, count};
+    std::size_t o = 0;
+    for(const BasicStringView<T>& i: all) if(!i.isEmpty()) new(&out[o++]) BasicStringView<T>{i};
+    return out;
+}
+
+namespace Literals {
+    inline namespace StringLiterals {
+        /** String view literal, global and null-terminated */
+        constexpr StringView operator"" _s(const char* data, std::size_t size) {
+            return StringView{data, size, StringViewFlag(std::size_t(StringViewFlag::Global)|std::size_t(StringViewFlag::NullTerminated))};
+        }
+    }
+}
+
+}}
+
+#endif

@@ -1,0 +1,2 @@
+/* Tangent space generation; filled in together with the tangent generator */
+#include "mikktspace.h"

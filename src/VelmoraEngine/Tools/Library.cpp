@@ -1,0 +1,2 @@
+/* Translation unit every build of the library has, whatever else it holds */
+#include "VelmoraEngine/visibility.h"
