@@ -122,6 +122,12 @@ namespace Implementation {
         return array.deleter() == Allocator::deleter;
     }
 
+    template<class T> void swap(Array<T>& a, Array<T>& b) {
+        Array<T> tmp = static_cast<Array<T>&&>(a);
+        a = static_cast<Array<T>&&>(b);
+        b = static_cast<Array<T>&&>(tmp);
+    }
+
     template<class T> inline void moveConstruct(T* dst, T* src, std::size_t count) {
         if(std::is_trivially_copyable<T>::value) {
             if(count) std::memcpy(static_cast<void*>(dst), static_cast<const void*>(src), count*sizeof(T));
@@ -145,12 +151,6 @@ namespace Implementation {
             Array<T> newArray{newData, size, Allocator::deleter};
             swap(array, newArray);
         }
-    }
-
-    template<class T> void swap(Array<T>& a, Array<T>& b) {
-        Array<T> tmp = static_cast<Array<T>&&>(a);
-        a = static_cast<Array<T>&&>(b);
-        b = static_cast<Array<T>&&>(tmp);
     }
 
     /* Grows the size by @p count, leaving the new items unconstructed */

@@ -273,7 +273,7 @@ template<unsigned dimensions, class T> class StridedArrayView {
             Stride steps;
             steps[0] = step;
             for(unsigned i = 1; i != dimensions; ++i) steps[i] = 1;
-            return every(steps);
+            return everyInternal(steps);
         }
         /** Every n-th item in each dimension */
         template<unsigned d = dimensions, class = typename std::enable_if<(d > 1)>::type> StridedArrayView<dimensions, T> every(const Stride& step) const { return everyInternal(step); }
@@ -472,7 +472,7 @@ template<class U, unsigned dimensions, class T> StridedArrayView<dimensions, U> 
 template<class U, unsigned dimensions> StridedArrayView<dimensions, U> arrayCast(const StridedArrayView<dimensions, const void>& view) {
     static_assert(std::is_const<U>::value, "can't cast a const view to a mutable type");
     for(unsigned i = 0; i != dimensions; ++i) {
-        const std::ptrdiff_t stride = view.stride()[i];
+        const std::ptrdiff_t stride = Stride<dimensions>(view.stride())[i];
         CORRADE_ASSERT(!stride || sizeof(U) <= std::size_t(stride < 0 ? -stride : stride),
             "Containers::arrayCast(): can't fit a" << sizeof(U) << Utility::Debug::nospace << "-byte type into a stride of" << stride, {});
     }
@@ -482,7 +482,7 @@ template<class U, unsigned dimensions> StridedArrayView<dimensions, U> arrayCast
 /** Reinterpret a type-erased mutable strided view */
 template<class U, unsigned dimensions> StridedArrayView<dimensions, U> arrayCast(const StridedArrayView<dimensions, void>& view) {
     for(unsigned i = 0; i != dimensions; ++i) {
-        const std::ptrdiff_t stride = view.stride()[i];
+        const std::ptrdiff_t stride = Stride<dimensions>(view.stride())[i];
         CORRADE_ASSERT(!stride || sizeof(U) <= std::size_t(stride < 0 ? -stride : stride),
             "Containers::arrayCast(): can't fit a" << sizeof(U) << Utility::Debug::nospace << "-byte type into a stride of" << stride, {});
     }
