@@ -3,18 +3,21 @@
 # time. The generated file's path is put into the variable <name>; the group
 # can be registered again with CORRADE_RESOURCE_INITIALIZE(<name>).
 function(corrade_add_resource name configurationFile)
-    get_filename_component(configurationFile ${configurationFile} ABSOLUTE)
-    get_filename_component(configurationDir ${configurationFile} DIRECTORY)
+    get_filename_component(configurationFile "${configurationFile}" ABSOLUTE)
+    get_filename_component(configurationDir "${configurationFile}" DIRECTORY)
+
+    # Reconfigure when the list changes, so the dependencies below stay right
+    set_property(DIRECTORY APPEND PROPERTY CMAKE_CONFIGURE_DEPENDS ${configurationFile})
 
     # Dependencies on the listed files, so an edit recompiles the group
-    file(STRINGS ${configurationFile} filenameLines REGEX "^[ \t]*filename[ \t]*=")
+    file(STRINGS "${configurationFile}" filenameLines REGEX "^[ \t]*filename[ \t]*=")
     set(dependencies)
     foreach(line IN LISTS filenameLines)
         string(REGEX REPLACE "^[ \t]*filename[ \t]*=[ \t]*\"?([^\"]*[^\" \t])\"?[ \t]*$" "\\1" filename "${line}")
-        if(IS_ABSOLUTE ${filename})
-            list(APPEND dependencies ${filename})
+        if(IS_ABSOLUTE "${filename}")
+            list(APPEND dependencies "${filename}")
         else()
-            list(APPEND dependencies ${configurationDir}/${filename})
+            list(APPEND dependencies "${configurationDir}/${filename}")
         endif()
     endforeach()
 

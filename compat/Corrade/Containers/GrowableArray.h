@@ -398,14 +398,6 @@ template<template<class> class Allocator, class T> void arrayRemoveSuffix(Array<
     arrayRemoveSuffix<T, Allocator<T>>(array, count);
 }
 
-/** Remove all items, keeping the capacity of a growable array */
-template<class T, class Allocator = ArrayAllocator<T>> void arrayClear(Array<T>& array) {
-    if(Implementation::isGrowable<T, Allocator>(array)) {
-        for(T& i: array) i.~T();
-        Implementation::setSize<T, Allocator>(array, 0);
-    } else array = Array<T>{};
-}
-
 /** Convert a growable array back to a default-allocated one of the exact size */
 template<class T, class Allocator = ArrayAllocator<T>> void arrayShrink(Array<T>& array, NoInitT = NoInit) {
     if(!Implementation::isGrowable<T, Allocator>(array)) return;

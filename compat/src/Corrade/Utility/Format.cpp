@@ -1,0 +1,306 @@
+#include "Corrade/Utility/Format.h"
+#include "Corrade/Utility/FormatStl.h"
+
+#include <cstring>
+#include <string>
+
+#include "Corrade/Utility/Assert.h"
+
+namespace Corrade { namespace Utility { namespace Implementation {
+
+enum class FormatType: unsigned char {
+    Unspecified,
+    Character,
+    Binary,
+    Octal,
+    Decimal,
+    Hexadecimal,
+    HexadecimalUppercase,
+    General,
+    GeneralUppercase,
+    Exponent,
+    ExponentUppercase,
+    Fixed,
+    FixedUppercase
+};
+
+namespace {
+
+bool isFloatType(const FormatType type) {
+    return type == FormatType::General || type == FormatType::GeneralUppercase ||
+        type == FormatType::Exponent || type == FormatType::ExponentUppercase ||
+        type == FormatType::Fixed || type == FormatType::FixedUppercase;
+}
+
+/* Copies what fits, reports the full size */
+std::size_t copyOut(const Containers::MutableStringView& buffer, const char* data, const std::size_t size) {
+    const std::size_t fits = size < buffer.size() ? size : buffer.size();
+    if(fits) std::memcpy(buffer.data(), data, fits);
+    return size;
+}
+
+/* Integers go through an unsigned magnitude and a sign so all widths share
+   one path */
+std::size_t formatInteger(const Containers::MutableStringView& buffer, const bool negative, const unsigned long long magnitude, const int precision, const FormatType type) {
+    CORRADE_ASSERT(!isFloatType(type),
+        "Utility::format(): floating-point type used for an integral value", 0);
+
+    if(type == FormatType::Character) {
+        const char c = char(magnitude);
+        const std::size_t size = precision == 0 ? 0 : 1;
+        return copyOut(buffer, &c, size);
+    }
+
+    unsigned base = 10;
+    const char* digits = "0123456789abcdef";
+    if(type == FormatType::Binary) base = 2;
+    else if(type == FormatType::Octal) base = 8;
+    else if(type == FormatType::Hexadecimal) base = 16;
+    else if(type == FormatType::HexadecimalUppercase) {
+        base = 16;
+        digits = "0123456789ABCDEF";
+    }
+
+    /* Digits in reverse, zero gives no digits on its own */
+    char reversed[64];
+    std::size_t count = 0;
+    for(unsigned long long v = magnitude; v; v /= base)
+        reversed[count++] = digits[v % base];
+
+    /* Default precision is 1, which is what keeps a lone zero */
+    const std::size_t minDigits = precision < 0 ? 1 : std::size_t(precision);
+    const std::size_t padding = minDigits > count ? minDigits - count : 0;
+
+    std::string out;
+    out.reserve(1 + padding + count);
+    if(negative) out += '-';
+    out.append(padding, '0');
+    for(std::size_t i = count; i != 0; --i) out += reversed[i - 1];
+    return copyOut(buffer, out.data(), out.size());
+}
+
+template<class T> std::size_t formatSigned(const Containers::MutableStringView& buffer, const T value, const int precision, const FormatType type) {
+    /* Negating in the unsigned domain handles the minimum value too */
+    const bool negative = value < 0 && type != FormatType::Character;
+    const unsigned long long magnitude = negative ?
+        0ull - (unsigned long long)(long long)value :
+        (unsigned long long)(typename std::make_unsigned<T>::type)value;
+    return formatInteger(buffer, negative, magnitude, precision, type);
+}
+
+char floatConversion(const FormatType type) {
+    switch(type) {
+        case FormatType::GeneralUppercase: return 'G';
+        case FormatType::Exponent: return 'e';
+        case FormatType::ExponentUppercase: return 'E';
+        case FormatType::Fixed: return 'f';
+        case FormatType::FixedUppercase: return 'F';
+        default: return 'g';
+    }
+}
+
+std::size_t formatFloatingPoint(const Containers::MutableStringView& buffer, const long double value, const bool isLongDouble, const int defaultPrecision, const int precision, const FormatType type) {
+    CORRADE_ASSERT(type == FormatType::Unspecified || isFloatType(type),
+        "Utility::format(): integral type used for a floating-point value", 0);
+
+    char spec[8];
+    std::snprintf(spec, sizeof(spec), isLongDouble ? "%%.*L%c" : "%%.*%c", floatConversion(type));
+    const int digits = precision < 0 ? defaultPrecision : precision;
+
+    char local[128];
+    const int size = isLongDouble ?
+        std::snprintf(local, sizeof(local), spec, digits, value) :
+        std::snprintf(local, sizeof(local), spec, digits, double(value));
+    if(std::size_t(size) < sizeof(local))
+        return copyOut(buffer, local, std::size_t(size));
+
+    /* Huge fixed-point values don't fit the local buffer */
+    std::string large(std::size_t(size) + 1, '\0');
+    if(isLongDouble) std::snprintf(&large[0], large.size(), spec, digits, value);
+    else std::snprintf(&large[0], large.size(), spec, digits, double(value));
+    return copyOut(buffer, large.data(), std::size_t(size));
+}
+
+/* Parses the format string, either only measuring (null output) or
+   writing; output past capacity is dropped but still counted. If asked to,
+   asserts on the first piece that doesn't fit, reporting the size up to its
+   end. */
+std::size_t formatImplementation(char* const output, const std::size_t capacity, const bool assertFits, const char* const format, const FormatArgument* const args, const std::size_t count) {
+    std::size_t size = 0;
+    const auto put = [&](const char* data, const std::size_t dataSize) {
+        if(output && size < capacity) {
+            const std::size_t fits = dataSize < capacity - size ? dataSize : capacity - size;
+            std::memcpy(output + size, data, fits);
+        }
+        size += dataSize;
+    };
+
+    std::size_t nextArgument = 0;
+    const char* i = format;
+    while(*i) {
+        if(*i == '}') {
+            CORRADE_ASSERT(i[1] == '}', "Utility::format(): mismatched }", size);
+            put(i, 1);
+            i += 2;
+
+        } else if(*i != '{') {
+            /* Copy the whole run of plain text at once */
+            const char* end = i;
+            while(*end && *end != '{' && *end != '}') ++end;
+            put(i, std::size_t(end - i));
+            i = end;
+
+        } else if(i[1] == '{') {
+            put(i, 1);
+            i += 2;
+
+        } else {
+            const char* const placeholderBegin = i;
+            ++i;
+
+            bool numbered = false;
+            std::size_t index = 0;
+            while(*i >= '0' && *i <= '9') {
+                numbered = true;
+                index = index*10 + std::size_t(*i - '0');
+                ++i;
+            }
+
+            int precision = -1;
+            FormatType type = FormatType::Unspecified;
+            if(*i == ':') {
+                ++i;
+                if(*i == '.') {
+                    ++i;
+                    CORRADE_ASSERT(*i >= '0' && *i <= '9',
+                        "Utility::format(): invalid character in precision specifier:" << Containers::StringView(i, *i ? 1 : 0), size);
+                    precision = 0;
+                    while(*i >= '0' && *i <= '9') {
+                        precision = precision*10 + (*i - '0');
+                        ++i;
+                    }
+                }
+
+                if(*i && *i != '}') {
+                    switch(*i) {
+                        case 'c': type = FormatType::Character; break;
+                        case 'b': type = FormatType::Binary; break;
+                        case 'o': type = FormatType::Octal; break;
+                        case 'd': type = FormatType::Decimal; break;
+                        case 'x': type = FormatType::Hexadecimal; break;
+                        case 'X': type = FormatType::HexadecimalUppercase; break;
+                        case 'g': type = FormatType::General; break;
+                        case 'G': type = FormatType::GeneralUppercase; break;
+                        case 'e': type = FormatType::Exponent; break;
+                        case 'E': type = FormatType::ExponentUppercase; break;
+                        case 'f': type = FormatType::Fixed; break;
+                        case 'F': type = FormatType::FixedUppercase; break;
+                        default:
+                            CORRADE_ASSERT_UNREACHABLE("Utility::format(): invalid type specifier:" << Containers::StringView(i, 1), size);
+                    }
+                    ++i;
+                }
+            }
+
+            CORRADE_ASSERT(*i, "Utility::format(): unexpected end of format string", size);
+            CORRADE_ASSERT(*i == '}',
+                "Utility::format(): unknown placeholder content:" << Containers::StringView(i, 1), size);
+            ++i;
+
+            if(!numbered) index = nextArgument;
+            nextArgument = index + 1;
+
+            /* Placeholders without an argument stay as they are */
+            if(index >= count) {
+                put(placeholderBegin, std::size_t(i - placeholderBegin));
+            } else {
+                const FormatArgument& arg = args[index];
+                const Containers::MutableStringView rest = output && size < capacity ?
+                    Containers::MutableStringView{output + size, capacity - size} :
+                    Containers::MutableStringView{};
+                size += arg.fn(rest, arg.value, precision, type);
+            }
+        }
+
+        CORRADE_ASSERT(!assertFits || size <= capacity,
+            "Utility::formatInto(): buffer too small, expected at least" << size << "but got" << capacity, size);
+    }
+
+    return size;
+}
+
+}
+
+std::size_t Formatter<int>::format(const Containers::MutableStringView& buffer, const int value, const int precision, const FormatType type) {
+    return formatSigned(buffer, value, precision, type);
+}
+
+std::size_t Formatter<unsigned int>::format(const Containers::MutableStringView& buffer, const unsigned int value, const int precision, const FormatType type) {
+    return formatInteger(buffer, false, value, precision, type);
+}
+
+std::size_t Formatter<long long>::format(const Containers::MutableStringView& buffer, const long long value, const int precision, const FormatType type) {
+    return formatSigned(buffer, value, precision, type);
+}
+
+std::size_t Formatter<unsigned long long>::format(const Containers::MutableStringView& buffer, const unsigned long long value, const int precision, const FormatType type) {
+    return formatInteger(buffer, false, value, precision, type);
+}
+
+std::size_t Formatter<float>::format(const Containers::MutableStringView& buffer, const float value, const int precision, const FormatType type) {
+    return formatFloatingPoint(buffer, value, false, 6, precision, type);
+}
+
+std::size_t Formatter<double>::format(const Containers::MutableStringView& buffer, const double value, const int precision, const FormatType type) {
+    return formatFloatingPoint(buffer, value, false, 15, precision, type);
+}
+
+std::size_t Formatter<long double>::format(const Containers::MutableStringView& buffer, const long double value, const int precision, const FormatType type) {
+    /* 18 digits round-trip the 80-bit x87 type, 15 where it's just double */
+    return formatFloatingPoint(buffer, value, true, sizeof(long double) == sizeof(double) ? 15 : 18, precision, type);
+}
+
+std::size_t Formatter<Containers::StringView>::format(const Containers::MutableStringView& buffer, const Containers::StringView value, const int precision, const FormatType type) {
+    CORRADE_ASSERT(type == FormatType::Unspecified,
+        "Utility::format(): type specifier can't be used for a string value", 0);
+    std::size_t size = value.size();
+    if(precision >= 0 && std::size_t(precision) < size) size = std::size_t(precision);
+    return copyOut(buffer, value.data(), size);
+}
+
+std::size_t Formatter<const char*>::format(const Containers::MutableStringView& buffer, const char* const value, const int precision, const FormatType type) {
+    return Formatter<Containers::StringView>::format(buffer, Containers::StringView{value, value ? std::strlen(value) : 0}, precision, type);
+}
+
+std::size_t formatMeasure(const char* const format, const FormatArgument* const args, const std::size_t count) {
+    return formatImplementation(nullptr, 0, false, format, args, count);
+}
+
+std::size_t formatWrite(const Containers::MutableStringView& buffer, const char* const format, const FormatArgument* const args, const std::size_t count) {
+    return formatImplementation(buffer.data(), buffer.size(), false, format, args, count);
+}
+
+std::size_t formatIntoChecked(const Containers::MutableStringView& buffer, const char* const format, const FormatArgument* const args, const std::size_t count) {
+    return formatImplementation(buffer.data(), buffer.size(), true, format, args, count);
+}
+
+Containers::String formatToString(const char* const format, const FormatArgument* const args, const std::size_t count) {
+    const std::size_t size = formatMeasure(format, args, count);
+    Containers::String out{NoInit, size};
+    formatWrite(out, format, args, count);
+    return out;
+}
+
+void formatToFile(std::FILE* const file, const char* const format, const FormatArgument* const args, const std::size_t count) {
+    const Containers::String out = formatToString(format, args, count);
+    std::fwrite(out.data(), 1, out.size(), file);
+}
+
+std::size_t formatIntoStlString(std::string& string, const std::size_t offset, const char* const format, const FormatArgument* const args, const std::size_t count) {
+    const std::size_t size = formatMeasure(format, args, count);
+    if(string.size() < offset + size) string.resize(offset + size);
+    formatWrite(Containers::MutableStringView{&string[0] + offset, size}, format, args, count);
+    return offset + size;
+}
+
+}}}
