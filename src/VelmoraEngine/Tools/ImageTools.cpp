@@ -1,0 +1,478 @@
+#include "VelmoraEngine/Tools/ImageTools.h"
+
+#include <cmath>
+#include <cstring>
+#include <Corrade/Containers/StridedArrayView.h>
+#include <Corrade/Utility/Algorithms.h>
+#include <Corrade/Utility/Assert.h>
+#include <Magnum/PixelStorage.h>
+#include <Magnum/Math/Color.h>
+#include <Magnum/Math/Functions.h>
+#include <Magnum/Math/Range.h>
+#include <Magnum/Math/Vector3.h>
+
+namespace VelmoraEngine { namespace ImageTools {
+
+using namespace Magnum;
+
+namespace {
+
+/* The byte view of exactly the pixels of range, with the image's strides */
+Containers::StridedArrayView3D<const char> pixelsInRange(const ImageView2D& image, const Range2Di& range) {
+    return image.pixels().slice(
+        {std::size_t(range.min().y()), std::size_t(range.min().x()), 0},
+        {std::size_t(range.max().y()), std::size_t(range.max().x()), image.pixelSize()});
+}
+
+Containers::StridedArrayView3D<char> pixelsInRange(const MutableImageView2D& image, const Range2Di& range) {
+    return image.pixels().slice(
+        {std::size_t(range.min().y()), std::size_t(range.min().x()), 0},
+        {std::size_t(range.max().y()), std::size_t(range.max().x()), image.pixelSize()});
+}
+
+void copyRange(const ImageView2D& src, const Range2Di& srcRange, MutableImageView2D& dst, const Range2Di& dstRange) {
+    Utility::copy(pixelsInRange(src, srcRange), pixelsInRange(dst, dstRange));
+}
+
+/* Stores the first channelCount bytes of the colour into every pixel */
+template<std::size_t channelCount> void fillPixels(const Containers::StridedArrayView3D<char>& pixels, const Color4ub& color) {
+    const UnsignedByte bytes[4]{color.r(), color.g(), color.b(), color.a()};
+    const Containers::Size3D size = pixels.size();
+    const Containers::Stride3D stride = pixels.stride();
+    char* row = static_cast<char*>(pixels.data());
+    for(std::size_t y = 0; y != size[0]; ++y, row += stride[0]) {
+        char* pixel = row;
+        for(std::size_t x = 0; x != size[1]; ++x, pixel += stride[1])
+            std::memcpy(pixel, bytes, channelCount);
+    }
+}
+
+/* Single-precision float closest to 1/257; float(c)*k truncated equals
+   floor(c/257) for every 16-bit c */
+constexpr Float Inverse257 = 0x1.fe01fep-9f;
+
+template<std::size_t channelCount> void convertPixels(const Containers::StridedArrayView2D<const Math::Vector<channelCount, UnsignedShort>>& src, const Containers::StridedArrayView2D<Math::Vector<channelCount, UnsignedByte>>& dst) {
+    const Containers::Size2D size = src.size();
+    CORRADE_INTERNAL_ASSERT(size == dst.size());
+
+    const Containers::Stride2D srcStride = src.stride();
+    const Containers::Stride2D dstStride = dst.stride();
+    const char* srcRow = static_cast<const char*>(src.data());
+    char* dstRow = static_cast<char*>(dst.data());
+
+    /* Pixels adjacent in both rows: one flat run of channels per row, which
+       the compiler vectorizes */
+    if(srcStride[1] == std::ptrdiff_t(sizeof(Math::Vector<channelCount, UnsignedShort>)) &&
+       dstStride[1] == std::ptrdiff_t(sizeof(Math::Vector<channelCount, UnsignedByte>))) {
+        const std::size_t channels = size[1]*channelCount;
+        for(std::size_t y = 0; y != size[0]; ++y, srcRow += srcStride[0], dstRow += dstStride[0]) {
+            const UnsignedShort* from = reinterpret_cast<const UnsignedShort*>(srcRow);
+            UnsignedByte* to = reinterpret_cast<UnsignedByte*>(dstRow);
+            for(std::size_t i = 0; i != channels; ++i)
+                to[i] = UnsignedByte(Int(Float(from[i])*Inverse257));
+        }
+        return;
+    }
+
+    for(std::size_t y = 0; y != size[0]; ++y, srcRow += srcStride[0], dstRow += dstStride[0]) {
+        const char* from = srcRow;
+        char* to = dstRow;
+        for(std::size_t x = 0; x != size[1]; ++x, from += srcStride[1], to += dstStride[1]) {
+            const UnsignedShort* in = reinterpret_cast<const UnsignedShort*>(from);
+            UnsignedByte* out = reinterpret_cast<UnsignedByte*>(to);
+            for(std::size_t c = 0; c != channelCount; ++c)
+                out[c] = UnsignedByte(Int(Float(in[c])*Inverse257));
+        }
+    }
+}
+
+template<std::size_t channelCount> void convertPixels(const Containers::StridedArrayView3D<const char>& src, const Containers::StridedArrayView3D<char>& dst) {
+    convertPixels<channelCount>(
+        Containers::arrayCast<2, const Math::Vector<channelCount, UnsignedShort>>(src),
+        Containers::arrayCast<2, Math::Vector<channelCount, UnsignedByte>>(dst));
+}
+
+/* Channel count of a supported 16-to-8-bit pair, 0 otherwise */
+std::size_t conversionChannelCount(const PixelFormat from, const PixelFormat to) {
+    if((from == PixelFormat::R16Unorm || from == PixelFormat::R16UI) &&
+       (to == PixelFormat::R8Unorm || to == PixelFormat::R8UI)) return 1;
+    if((from == PixelFormat::RG16Unorm || from == PixelFormat::RG16UI) &&
+       (to == PixelFormat::RG8Unorm || to == PixelFormat::RG8UI)) return 2;
+    if((from == PixelFormat::RGB16Unorm || from == PixelFormat::RGB16UI) &&
+       (to == PixelFormat::RGB8Unorm || to == PixelFormat::RGB8UI)) return 3;
+    if((from == PixelFormat::RGBA16Unorm || from == PixelFormat::RGBA16UI) &&
+       (to == PixelFormat::RGBA8Unorm || to == PixelFormat::RGBA8UI)) return 4;
+    return 0;
+}
+
+/* Integer ratio: each output pixel is the mean of a whole factor.x ×
+   factor.y block. Sum is UnsignedInt when every block sum stays below 2^24,
+   where integer sums convert to exactly the float sums; Float otherwise. */
+template<std::size_t channelCount, class Sum> void downscaleBlocks(const Containers::StridedArrayView3D<const char>& src, const Containers::StridedArrayView3D<char>& dst, const Vector2i& factor) {
+    const Containers::Size3D size = dst.size();
+    const Containers::Stride3D srcStride = src.stride();
+    const Containers::Stride3D dstStride = dst.stride();
+    const std::ptrdiff_t blockRowStride = srcStride[0]*factor.y();
+    const std::ptrdiff_t blockColumnStride = srcStride[1]*factor.x();
+    const Float area = Float(factor.x()*factor.y());
+
+    const char* srcRow = static_cast<const char*>(src.data());
+    char* dstRow = static_cast<char*>(dst.data());
+    for(std::size_t y = 0; y != size[0]; ++y, srcRow += blockRowStride, dstRow += dstStride[0]) {
+        const char* block = srcRow;
+        char* out = dstRow;
+        for(std::size_t x = 0; x != size[1]; ++x, block += blockColumnStride, out += dstStride[1]) {
+            Sum sum[channelCount]{};
+            const char* row = block;
+            for(Int j = 0; j != factor.y(); ++j, row += srcStride[0]) {
+                const char* pixel = row;
+                for(Int i = 0; i != factor.x(); ++i, pixel += srcStride[1])
+                    for(std::size_t c = 0; c != channelCount; ++c)
+                        sum[c] += Sum(UnsignedByte(pixel[c]));
+            }
+            for(std::size_t c = 0; c != channelCount; ++c)
+                out[c] = char(UnsignedByte(Int(Float(sum[c])/area)));
+        }
+    }
+}
+
+/* Halving in both directions, the most common case: the four pixels of a
+   block summed as integers. Below 2^24 the float sum of the stated order is
+   the same integer, and truncating it divided by 4 is a shift by two. */
+template<std::size_t channelCount> void downscaleHalf(const Containers::StridedArrayView3D<const char>& src, const Containers::StridedArrayView3D<char>& dst) {
+    const Containers::Size3D size = dst.size();
+    const Containers::Stride3D srcStride = src.stride();
+    const Containers::Stride3D dstStride = dst.stride();
+    const std::ptrdiff_t pixel = srcStride[1];
+
+    const char* srcRow = static_cast<const char*>(src.data());
+    char* dstRow = static_cast<char*>(dst.data());
+    for(std::size_t y = 0; y != size[0]; ++y, srcRow += 2*srcStride[0], dstRow += dstStride[0]) {
+        const UnsignedByte* top = reinterpret_cast<const UnsignedByte*>(srcRow);
+        const UnsignedByte* bottom = reinterpret_cast<const UnsignedByte*>(srcRow + srcStride[0]);
+        char* out = dstRow;
+        for(std::size_t x = 0; x != size[1]; ++x, top += 2*pixel, bottom += 2*pixel, out += dstStride[1])
+            for(std::size_t c = 0; c != channelCount; ++c)
+                out[c] = char((UnsignedInt(top[c]) + top[pixel + c] + bottom[c] + bottom[pixel + c]) >> 2);
+    }
+}
+
+/* Covered source pixels along one axis: whole pixels [begin, end), the
+   partial pixel begin - 1 with weight first and the partial pixel end with
+   weight last. The far edge is clamped to the source, so the partial pixel
+   past it gets no weight and is never read; a footprint inside a single
+   pixel puts its whole length on that pixel. */
+struct Footprint {
+    Int begin, end;
+    Float first, last;
+};
+
+Footprint footprint(const Int i, const Float scale, const Int length) {
+    const Float limit = Float(length);
+    Float from = Float(i)*scale;
+    Float to = Float(i + 1)*scale;
+    if(to > limit) to = limit;
+    if(from > limit) from = limit;
+
+    Footprint out;
+    out.begin = Int(std::ceil(from));
+    out.end = Int(std::floor(to));
+    if(out.begin > out.end) {
+        out.first = to - from;
+        out.last = 0.0f;
+    } else {
+        out.first = Float(out.begin) - from;
+        out.last = to - Float(out.end);
+    }
+    return out;
+}
+
+template<std::size_t channelCount> inline void accumulate(Float(&sum)[channelCount], const char* pixel, const Float weight) {
+    for(std::size_t c = 0; c != channelCount; ++c)
+        sum[c] += weight*Float(UnsignedByte(pixel[c]));
+}
+
+/* Fractional ratio: area-weighted sum of whole and partly covered pixels,
+   added in a fixed order (corners, top and bottom edge, left and right edge,
+   whole pixels) so that results don't depend on the layout */
+template<std::size_t channelCount> void downscaleFootprints(const Containers::StridedArrayView3D<const char>& src, const Containers::StridedArrayView3D<char>& dst, const Vector2& scale, const Vector2i& srcSize) {
+    const Containers::Size3D size = dst.size();
+    const Containers::Stride3D srcStride = src.stride();
+    const Containers::Stride3D dstStride = dst.stride();
+    const Float area = scale.x()*scale.y();
+    const char* const srcData = static_cast<const char*>(src.data());
+
+    char* dstRow = static_cast<char*>(dst.data());
+    for(std::size_t y = 0; y != size[0]; ++y, dstRow += dstStride[0]) {
+        const Footprint rows = footprint(Int(y), scale.y(), srcSize.y());
+        const char* const topRow = srcData + std::ptrdiff_t(rows.begin - 1)*srcStride[0];
+        const char* const bottomRow = srcData + std::ptrdiff_t(rows.end)*srcStride[0];
+
+        char* out = dstRow;
+        for(std::size_t x = 0; x != size[1]; ++x, out += dstStride[1]) {
+            const Footprint columns = footprint(Int(x), scale.x(), srcSize.x());
+            const std::ptrdiff_t leftColumn = std::ptrdiff_t(columns.begin - 1)*srcStride[1];
+            const std::ptrdiff_t rightColumn = std::ptrdiff_t(columns.end)*srcStride[1];
+            const std::ptrdiff_t firstColumn = std::ptrdiff_t(columns.begin)*srcStride[1];
+
+            Float sum[channelCount]{};
+
+            if(rows.first && columns.first)
+                accumulate(sum, topRow + leftColumn, rows.first*columns.first);
+            if(rows.first && columns.last)
+                accumulate(sum, topRow + rightColumn, rows.first*columns.last);
+            if(rows.last && columns.first)
+                accumulate(sum, bottomRow + leftColumn, rows.last*columns.first);
+            if(rows.last && columns.last)
+                accumulate(sum, bottomRow + rightColumn, rows.last*columns.last);
+
+            if(rows.first) {
+                const char* pixel = topRow + firstColumn;
+                for(Int i = columns.begin; i < columns.end; ++i, pixel += srcStride[1])
+                    accumulate(sum, pixel, rows.first);
+            }
+            if(rows.last) {
+                const char* pixel = bottomRow + firstColumn;
+                for(Int i = columns.begin; i < columns.end; ++i, pixel += srcStride[1])
+                    accumulate(sum, pixel, rows.last);
+            }
+
+            if(columns.first) {
+                const char* pixel = srcData + std::ptrdiff_t(rows.begin)*srcStride[0] + leftColumn;
+                for(Int j = rows.begin; j < rows.end; ++j, pixel += srcStride[0])
+                    accumulate(sum, pixel, columns.first);
+            }
+            if(columns.last) {
+                const char* pixel = srcData + std::ptrdiff_t(rows.begin)*srcStride[0] + rightColumn;
+                for(Int j = rows.begin; j < rows.end; ++j, pixel += srcStride[0])
+                    accumulate(sum, pixel, columns.last);
+            }
+
+            /* Weight 1 is exact, so whole pixels are added as they are */
+            const char* row = srcData + std::ptrdiff_t(rows.begin)*srcStride[0] + firstColumn;
+            for(Int j = rows.begin; j < rows.end; ++j, row += srcStride[0]) {
+                const char* pixel = row;
+                for(Int i = columns.begin; i < columns.end; ++i, pixel += srcStride[1])
+                    for(std::size_t c = 0; c != channelCount; ++c)
+                        sum[c] += Float(UnsignedByte(pixel[c]));
+            }
+
+            for(std::size_t c = 0; c != channelCount; ++c)
+                out[c] = char(UnsignedByte(Int(sum[c]/area)));
+        }
+    }
+}
+
+template<std::size_t channelCount> void downscalePixels(const ImageView2D& src, const Containers::StridedArrayView3D<char>& dst, const Vector2i& size) {
+    const Vector2 ratio{Float(src.size().x())/Float(size.x()), Float(src.size().y())/Float(size.y())};
+    const Vector2i factor = src.size()/size;
+
+    /* A factor of 0 (a ratio close to 0) has no whole block to average */
+    if(ratio == Math::floor(ratio) && factor.x() && factor.y()) {
+        if(factor == Vector2i{2})
+            downscaleHalf<channelCount>(src.pixels(), dst);
+        else if(UnsignedLong(factor.x())*UnsignedLong(factor.y())*255 < (1ull << 24))
+            downscaleBlocks<channelCount, UnsignedInt>(src.pixels(), dst, factor);
+        else
+            downscaleBlocks<channelCount, Float>(src.pixels(), dst, factor);
+    } else downscaleFootprints<channelCount>(src.pixels(), dst, ratio, src.size());
+}
+
+}
+
+CompressedImage2D allocateWithFormat(const CompressedPixelFormat format, const Vector2i& size) {
+    const Vector2i blockSize = compressedPixelFormatBlockSize(format).xy();
+    const Vector2i blockCount = (size + blockSize - Vector2i{1})/blockSize;
+    const UnsignedInt dataSize = compressedPixelFormatBlockDataSize(format)*UnsignedInt(blockCount.x())*UnsignedInt(blockCount.y());
+    return CompressedImage2D{format, size, Containers::Array<char>{ValueInit, dataSize}};
+}
+
+Image2D allocateWithFormat(const PixelFormat format, const Vector2i& size) {
+    const PixelStorage storage;
+    const std::size_t dataSize = storage.dataProperties(pixelFormatSize(format), Vector3i{size, 1}).second.product();
+    return Image2D{storage, format, size, Containers::Array<char>{ValueInit, dataSize}};
+}
+
+Image2D allocateWithSameFormat(const ImageView2D& image, const Vector2i& size) {
+    const PixelStorage storage = image.storage();
+    const std::pair<Math::Vector3<std::size_t>, Math::Vector3<std::size_t>> properties = storage.dataProperties(image.pixelSize(), Vector3i{size, 1});
+
+    /* The skip counts only where it isn't already inside the padding of a
+       row length or image height */
+    std::size_t offset = 0;
+    if(properties.first.z())
+        offset = properties.first.z();
+    else if(properties.first.y()) {
+        if(!storage.imageHeight()) offset = properties.first.y();
+    } else if(properties.first.x()) {
+        if(!storage.rowLength()) offset = properties.first.x();
+    }
+
+    return Image2D{storage, image.format(), image.formatExtra(), image.pixelSize(), size,
+        Containers::Array<char>{ValueInit, offset + properties.second.product()}};
+}
+
+bool byteFill(MutableImageView2D& image, const Range2Di& range, const char value) {
+    const Containers::StridedArrayView3D<char> pixels = pixelsInRange(image, range);
+    const Containers::Size3D size = pixels.size();
+    if(!size[0] || !size[1] || !size[2]) return true;
+
+    const Containers::Stride3D stride = pixels.stride();
+    char* const data = static_cast<char*>(pixels.data());
+    if(pixels.isContiguous()) {
+        std::memset(data, value, size[0]*size[1]*size[2]);
+    } else if(pixels.isContiguous<1>()) {
+        for(std::size_t y = 0; y != size[0]; ++y)
+            std::memset(data + std::ptrdiff_t(y)*stride[0], value, size[1]*size[2]);
+    } else if(pixels.isContiguous<2>()) {
+        for(std::size_t y = 0; y != size[0]; ++y)
+            for(std::size_t x = 0; x != size[1]; ++x)
+                std::memset(data + std::ptrdiff_t(y)*stride[0] + std::ptrdiff_t(x)*stride[1], value, size[2]);
+    } else {
+        for(std::size_t y = 0; y != size[0]; ++y)
+            for(std::size_t x = 0; x != size[1]; ++x)
+                for(std::size_t i = 0; i != size[2]; ++i)
+                    data[std::ptrdiff_t(y)*stride[0] + std::ptrdiff_t(x)*stride[1] + std::ptrdiff_t(i)*stride[2]] = value;
+    }
+    return true;
+}
+
+bool fill(MutableImageView2D& image, const Range2Di& range, const Color4ub& color) {
+    switch(image.format()) {
+        case PixelFormat::R8Unorm:
+        case PixelFormat::R8UI:
+            fillPixels<1>(pixelsInRange(image, range), color);
+            return true;
+        case PixelFormat::RG8Unorm:
+        case PixelFormat::RG8UI:
+            fillPixels<2>(pixelsInRange(image, range), color);
+            return true;
+        case PixelFormat::RGB8Unorm:
+        case PixelFormat::RGB8UI:
+            fillPixels<3>(pixelsInRange(image, range), color);
+            return true;
+        case PixelFormat::RGBA8Unorm:
+        case PixelFormat::RGBA8UI:
+            fillPixels<4>(pixelsInRange(image, range), color);
+            return true;
+        default:
+            return false;
+    }
+}
+
+bool fill(MutableCompressedImageView2D& image, const Containers::ArrayView<const char> block) {
+    const std::size_t blockSize = compressedPixelFormatBlockDataSize(image.format());
+    if(block.size() != blockSize) return false;
+
+    const Containers::ArrayView<char> blocks = image.data();
+    CORRADE_INTERNAL_ASSERT(blocks.size()%blockSize == 0);
+    if(!blocks.size()) return true;
+
+    /* Copy the first block, then double the filled prefix until the end */
+    std::memcpy(blocks.data(), block.data(), blockSize);
+    for(std::size_t filled = blockSize; filled < blocks.size(); ) {
+        const std::size_t count = filled < blocks.size() - filled ? filled : blocks.size() - filled;
+        std::memcpy(blocks.data() + filled, blocks.data(), count);
+        filled += count;
+    }
+    return true;
+}
+
+void slice(const ImageView2D& src, MutableImageView2D& dst, const Range2Di& srcRange, const Range2Di& dstRange) {
+    copyRange(src, srcRange, dst, dstRange);
+}
+
+void slice(const ImageView2D& src, MutableImageView2D& dst, const Range2Di& srcRange) {
+    Utility::copy(pixelsInRange(src, srcRange), dst.pixels());
+}
+
+void slice(const ImageView2D& src, MutableImageView2D& dst, const Range2Di& srcRange, const Vector2i& dstOffset) {
+    copyRange(src, srcRange, dst, Range2Di{dstOffset, dstOffset + srcRange.size()});
+}
+
+bool convert(const ImageView2D& src, MutableImageView2D& dst) {
+    if(src.size() != dst.size()) return false;
+    if(src.format() == dst.format()) return true;
+
+    switch(conversionChannelCount(src.format(), dst.format())) {
+        case 1: convertPixels<1>(src.pixels(), dst.pixels()); return true;
+        case 2: convertPixels<2>(src.pixels(), dst.pixels()); return true;
+        case 3: convertPixels<3>(src.pixels(), dst.pixels()); return true;
+        case 4: convertPixels<4>(src.pixels(), dst.pixels()); return true;
+        default: return false;
+    }
+}
+
+bool downscale(const ImageView2D& src, MutableImageView2D& dst, const Vector2i& size) {
+    std::size_t channelCount;
+    switch(src.format()) {
+        case PixelFormat::RGB8Unorm:
+        case PixelFormat::RGB8UI:
+            channelCount = 3;
+            break;
+        case PixelFormat::RGBA8Unorm:
+        case PixelFormat::RGBA8UI:
+            channelCount = 4;
+            break;
+        default:
+            return false;
+    }
+
+    /* Stops the process for a negative size, a destination smaller than
+       size or with smaller pixels */
+    const Containers::StridedArrayView3D<char> out = dst.pixels().prefix({std::size_t(size.y()), std::size_t(size.x()), channelCount});
+    if(!size.x() || !size.y()) return true;
+
+    if(channelCount == 3) downscalePixels<3>(src, out, size);
+    else downscalePixels<4>(src, out, size);
+    return true;
+}
+
+bool tile(const ImageView2D& src, MutableImageView2D& dst, const Vector2i& tileSize, const int index, const Vector2i& border) {
+    const Vector2i imageSize = src.size();
+    const Int tilesPerRow = Int(std::ceil(Float(imageSize.x())/Float(tileSize.x())));
+    const Vector2i tile{index % tilesPerRow, index/tilesPerRow};
+
+    const Range2Di bordered{tile*tileSize - border, (tile + Vector2i{1})*tileSize + border};
+    const Range2Di clipped = Math::intersect(bordered, Range2Di{{}, imageSize});
+    const Range2Di target = clipped.translated(-bordered.min());
+    if(clipped.size().x() > 0 && clipped.size().y() > 0)
+        copyRange(src, clipped, dst, target);
+
+    /* Wrapping around is only meaningful for an image of whole tiles */
+    if(imageSize.x() % tileSize.x() || imageSize.y() % tileSize.y()) return true;
+
+    const bool left = bordered.min().x() < 0;
+    const bool right = bordered.max().x() > imageSize.x();
+    const bool top = bordered.min().y() < 0;
+    const bool bottom = bordered.max().y() > imageSize.y();
+    if(!left && !right && !top && !bottom) return true;
+
+    const Int w = imageSize.x(), h = imageSize.y();
+    const Int ax = tileSize.x(), ay = tileSize.y();
+    const Int bx = border.x(), by = border.y();
+    const Int kx0 = clipped.min().x(), kx1 = clipped.max().x();
+    const Int ky0 = clipped.min().y(), ky1 = clipped.max().y();
+    const Int dx0 = target.min().x(), dx1 = target.max().x();
+    const Int dy0 = target.min().y(), dy1 = target.max().y();
+
+    if(bottom)
+        copyRange(src, {{kx0, 0}, {kx1, by}}, dst, {{dx0, ay + by}, {dx1, ay + 2*by}});
+    if(top)
+        copyRange(src, {{kx0, h - by}, {kx1, h}}, dst, {{dx0, 0}, {dx1, by}});
+    if(left)
+        copyRange(src, {{w - bx, ky0}, {w, ky1}}, dst, {{0, dy0}, {bx, dy1}});
+    if(right)
+        copyRange(src, {{0, ky0}, {bx, ky1}}, dst, {{ax + bx, dy0}, {ax + 2*bx, dy1}});
+    if(top && left)
+        copyRange(src, {{w - bx, h - by}, {w, h}}, dst, {{0, 0}, {bx, by}});
+    if(bottom && right)
+        copyRange(src, {{0, 0}, {bx, by}}, dst, {{ax + bx, ay + by}, {ax + 2*bx, ay + 2*by}});
+    if(bottom && left)
+        copyRange(src, {{w - bx, 0}, {w, by}}, dst, {{0, ay + by}, {bx, ay + 2*by}});
+    if(top && right)
+        copyRange(src, {{0, h - by}, {bx, h}}, dst, {{ax + bx, 0}, {ax + 2*bx, by}});
+    return true;
+}
+
+}}
