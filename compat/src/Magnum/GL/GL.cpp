@@ -1,0 +1,1 @@
+/* Keeps the GL library non-empty whatever else it holds */

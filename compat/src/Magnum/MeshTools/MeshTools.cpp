@@ -1,0 +1,1 @@
+/* Keeps the MeshTools library non-empty whatever else it holds */

@@ -1,0 +1,1 @@
+/* Keeps the platform library non-empty whatever else it holds */
