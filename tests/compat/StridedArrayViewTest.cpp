@@ -115,6 +115,22 @@ TEST(StridedArrayView, ArrayCastReinterpretsAndAddsOrRemovesDimensions) {
     EXPECT_EQ(Containers::arrayCast<const Rgb>(erased)[1].r, 4);
 }
 
+TEST(StridedArrayView, ExpandedSplitsADimension) {
+    Grid grid;
+    Containers::StridedArrayView3D<int> rows = grid.view.expanded<1>(Containers::Size2D{2, 2});
+    EXPECT_EQ(rows.size(), (Containers::Size3D{3, 2, 2}));
+    EXPECT_EQ(rows.stride(), (Containers::Stride3D{16, 8, 4}));
+    EXPECT_EQ(rows[2][1][0], 22);
+
+    /* Bytes of a row reinterpreted as components */
+    char bytes[16]{};
+    Containers::StridedArrayView2D<char> byteRows{Containers::arrayView(bytes), {2, 8}};
+    Containers::StridedArrayView2D<short> shorts = Containers::arrayCast<2, short>(byteRows.expanded<1>(Containers::Size2D{4, 2}));
+    EXPECT_EQ(shorts.size(), (Containers::Size2D{2, 4}));
+    EXPECT_EQ(shorts.stride(), (Containers::Stride2D{8, 2}));
+    EXPECT_EQ(static_cast<void*>(&shorts[1][3]), static_cast<void*>(bytes + 14));
+}
+
 TEST(StridedArrayViewDeathTest, ArrayCastChecksStrides) {
     char data[10]{};
     Containers::StridedArrayView1D<char> view{Containers::arrayView(data), 5, 2};

@@ -308,6 +308,31 @@ template<unsigned dimensions, class T> class StridedArrayView {
             return StridedArrayView<dimensions, T>{newSize, stride, bytes()};
         }
 
+        /** Splits @p dimension into @p count dimensions of given sizes, whose product has to match */
+        template<unsigned dimension, unsigned count> StridedArrayView<dimensions + count - 1, T> expanded(const Containers::Size<count>& size) const {
+            static_assert(dimension < dimensions, "dimension out of range");
+            Containers::Size<dimensions + count - 1> newSize{NoInit};
+            Containers::Stride<dimensions + count - 1> newStride{NoInit};
+            for(unsigned i = 0; i != dimension; ++i) {
+                newSize[i] = _size[i];
+                newStride[i] = _stride[i];
+            }
+            for(unsigned i = dimension + 1; i < dimensions; ++i) {
+                newSize[i + count - 1] = _size[i];
+                newStride[i + count - 1] = _stride[i];
+            }
+            /* The innermost new dimension keeps the original stride */
+            std::size_t total = 1;
+            for(unsigned i = count; i != 0; --i) {
+                newSize[dimension + i - 1] = size[i - 1];
+                newStride[dimension + i - 1] = _stride[dimension]*std::ptrdiff_t(total);
+                total *= size[i - 1];
+            }
+            CORRADE_DEBUG_ASSERT(total == _size[dimension],
+                "Containers::StridedArrayView::expanded(): product of" << size << "doesn't match" << _size[dimension] << "elements in dimension" << dimension, {});
+            return Implementation::StridedArrayViewAccess<dimensions + count - 1, T>::make(newSize, newStride, _data);
+        }
+
         /** Whether dimensions from @p dimension on are tightly packed */
         template<unsigned dimension = 0> bool isContiguous() const {
             static_assert(dimension < dimensions, "dimension out of range");
