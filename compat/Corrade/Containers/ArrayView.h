@@ -21,7 +21,9 @@ template<class T> class ArrayView {
     public:
         typedef T Type; /**< Element type */
 
-        constexpr /*implicit*/ ArrayView(std::nullptr_t = nullptr) noexcept: _data{}, _size{} {}
+        constexpr /*implicit*/ ArrayView() noexcept: _data{}, _size{} {}
+        /* A template so a literal 0 doesn't convert to a view */
+        template<class U, class = typename std::enable_if<std::is_same<std::nullptr_t, U>::value>::type> constexpr /*implicit*/ ArrayView(U) noexcept: _data{}, _size{} {}
         /** View on @p size items starting at @p data */
         constexpr /*implicit*/ ArrayView(T* data, std::size_t size) noexcept: _data{data}, _size{size} {}
         /** View on a fixed-size array */
@@ -97,7 +99,9 @@ template<> class ArrayView<const void> {
     public:
         typedef const void Type;
 
-        constexpr /*implicit*/ ArrayView(std::nullptr_t = nullptr) noexcept: _data{}, _size{} {}
+        constexpr /*implicit*/ ArrayView() noexcept: _data{}, _size{} {}
+        /* A template so a literal 0 doesn't convert to a view */
+        template<class U, class = typename std::enable_if<std::is_same<std::nullptr_t, U>::value>::type> constexpr /*implicit*/ ArrayView(U) noexcept: _data{}, _size{} {}
         constexpr /*implicit*/ ArrayView(const void* data, std::size_t size) noexcept: _data{data}, _size{size} {}
         template<class T, std::size_t size> constexpr /*implicit*/ ArrayView(T(&data)[size]) noexcept: _data{data}, _size{size*sizeof(T)} {}
         template<class T> constexpr /*implicit*/ ArrayView(ArrayView<T> array) noexcept: _data{array.data()}, _size{array.size()*sizeof(T)} {}
@@ -118,7 +122,9 @@ template<> class ArrayView<void> {
     public:
         typedef void Type;
 
-        constexpr /*implicit*/ ArrayView(std::nullptr_t = nullptr) noexcept: _data{}, _size{} {}
+        constexpr /*implicit*/ ArrayView() noexcept: _data{}, _size{} {}
+        /* A template so a literal 0 doesn't convert to a view */
+        template<class U, class = typename std::enable_if<std::is_same<std::nullptr_t, U>::value>::type> constexpr /*implicit*/ ArrayView(U) noexcept: _data{}, _size{} {}
         constexpr /*implicit*/ ArrayView(void* data, std::size_t size) noexcept: _data{data}, _size{size} {}
         template<class T, std::size_t size, class = typename std::enable_if<!std::is_const<T>::value>::type> constexpr /*implicit*/ ArrayView(T(&data)[size]) noexcept: _data{data}, _size{size*sizeof(T)} {}
         template<class T, class = typename std::enable_if<!std::is_const<T>::value>::type> constexpr /*implicit*/ ArrayView(ArrayView<T> array) noexcept: _data{array.data()}, _size{array.size()*sizeof(T)} {}

@@ -144,7 +144,9 @@ template<unsigned dimensions, class T> class StridedArrayView {
         typedef Containers::Stride<dimensions> Stride;
         enum: unsigned { Dimensions = dimensions };
 
-        constexpr /*implicit*/ StridedArrayView(std::nullptr_t = nullptr) noexcept: _data{}, _size{}, _stride{} {}
+        constexpr /*implicit*/ StridedArrayView() noexcept: _data{}, _size{}, _stride{} {}
+        /* A template so a literal 0 doesn't convert to a view */
+        template<class U, class = typename std::enable_if<std::is_same<std::nullptr_t, U>::value>::type> constexpr /*implicit*/ StridedArrayView(U) noexcept: _data{}, _size{}, _stride{} {}
 
         /** View on @p member items inside @p data, with given size and stride */
         StridedArrayView(ArrayView<ErasedType> data, T* member, const Size& size, const Stride& stride) noexcept: _data{member}, _size{size}, _stride{stride} {
@@ -404,7 +406,7 @@ namespace Implementation {
             typedef Containers::Stride<dimensions> Stride;
             enum: unsigned { Dimensions = dimensions };
 
-            constexpr /*implicit*/ StridedArrayViewErased(std::nullptr_t = nullptr) noexcept: _data{}, _size{}, _stride{} {}
+            constexpr /*implicit*/ StridedArrayViewErased() noexcept: _data{}, _size{}, _stride{} {}
             StridedArrayViewErased(ArrayView<T> data, T* member, const Size& size, const Stride& stride) noexcept: _data{member}, _size{size}, _stride{stride} {
                 CORRADE_DEBUG_ASSERT(Implementation::isAnyDimensionZero(size) || Implementation::largestStride(size, stride) <= data.size(),
                     "Containers::StridedArrayView: data size" << data.size() << "is not enough for" << size << "elements of stride" << stride, );
@@ -436,7 +438,8 @@ template<unsigned dimensions> class StridedArrayView<dimensions, const void>: pu
     public:
         typedef const void Type;
         using Base::Base;
-        constexpr /*implicit*/ StridedArrayView(std::nullptr_t = nullptr) noexcept: Base{} {}
+        constexpr /*implicit*/ StridedArrayView() noexcept: Base{} {}
+        template<class U, class = typename std::enable_if<std::is_same<std::nullptr_t, U>::value>::type> constexpr /*implicit*/ StridedArrayView(U) noexcept: Base{} {}
         /** From a typed view, keeping its stride */
         template<class U> constexpr /*implicit*/ StridedArrayView(const StridedArrayView<dimensions, U>& other) noexcept: Base{other.size(), other.stride(), other.data()} {}
         template<class U, unsigned d = dimensions, class = typename std::enable_if<d == 1>::type> constexpr /*implicit*/ StridedArrayView(ArrayView<U> view) noexcept: Base{view.size(), std::ptrdiff_t(sizeof(U)), view.data()} {}
@@ -454,7 +457,8 @@ template<unsigned dimensions> class StridedArrayView<dimensions, void>: public I
     public:
         typedef void Type;
         using Base::Base;
-        constexpr /*implicit*/ StridedArrayView(std::nullptr_t = nullptr) noexcept: Base{} {}
+        constexpr /*implicit*/ StridedArrayView() noexcept: Base{} {}
+        template<class U, class = typename std::enable_if<std::is_same<std::nullptr_t, U>::value>::type> constexpr /*implicit*/ StridedArrayView(U) noexcept: Base{} {}
         template<class U, class = typename std::enable_if<!std::is_const<U>::value>::type> constexpr /*implicit*/ StridedArrayView(const StridedArrayView<dimensions, U>& other) noexcept: Base{other.size(), other.stride(), other.data()} {}
         template<class U, unsigned d = dimensions, class = typename std::enable_if<d == 1 && !std::is_const<U>::value>::type> constexpr /*implicit*/ StridedArrayView(ArrayView<U> view) noexcept: Base{view.size(), std::ptrdiff_t(sizeof(U)), view.data()} {}
         template<class U, std::size_t size, unsigned d = dimensions, class = typename std::enable_if<d == 1 && !std::is_const<U>::value>::type> constexpr /*implicit*/ StridedArrayView(U(&data)[size]) noexcept: Base{size, std::ptrdiff_t(sizeof(U)), data} {}
