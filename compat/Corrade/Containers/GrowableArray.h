@@ -28,8 +28,13 @@ namespace Implementation {
     }
 }
 
+/* Default visibility, so a library built with hidden visibility shares the
+   deleter identity with everyone else and growth stays in place across
+   library boundaries */
+#define CORRADE_GROWABLE_VISIBILITY __attribute__((visibility("default")))
+
 /** Growable allocator using operator new, for any type */
-template<class T> struct ArrayNewAllocator {
+template<class T> struct CORRADE_GROWABLE_VISIBILITY ArrayNewAllocator {
     typedef T Type;
 
     enum: std::size_t { AllocationOffset = Implementation::allocationOffset<T>() };
@@ -75,7 +80,7 @@ template<class T> struct ArrayNewAllocator {
 };
 
 /** Growable allocator using malloc and realloc, for trivially copyable types */
-template<class T> struct ArrayMallocAllocator {
+template<class T> struct CORRADE_GROWABLE_VISIBILITY ArrayMallocAllocator {
     static_assert(std::is_trivially_copyable<T>::value, "only trivially copyable types are usable with this allocator");
 
     typedef T Type;
@@ -115,7 +120,7 @@ template<class T> struct ArrayMallocAllocator {
 };
 
 /** Default growable allocator for @p T */
-template<class T> struct ArrayAllocator: std::conditional<std::is_trivially_copyable<T>::value, ArrayMallocAllocator<T>, ArrayNewAllocator<T>>::type {};
+template<class T> struct CORRADE_GROWABLE_VISIBILITY ArrayAllocator: std::conditional<std::is_trivially_copyable<T>::value, ArrayMallocAllocator<T>, ArrayNewAllocator<T>>::type {};
 
 namespace Implementation {
     template<class T, class Allocator> bool isGrowable(const Array<T>& array) {

@@ -27,7 +27,7 @@ template<class T> class Iterable {
         template<class U, class = typename std::enable_if<std::is_convertible<U&, T&>::value>::type> /*implicit*/ Iterable(ArrayView<Reference<U>> view) noexcept: _data{view.data()}, _size{view.size()}, _stride{sizeof(Reference<U>)}, _accessor{&referenceAccessor<U>} {}
         template<class U, class = typename std::enable_if<std::is_convertible<U&, T&>::value>::type> /*implicit*/ Iterable(ArrayView<const Reference<U>> view) noexcept: _data{view.data()}, _size{view.size()}, _stride{sizeof(Reference<U>)}, _accessor{&referenceAccessor<U>} {}
         /** From anything convertible to a view of values or references, such as an Array */
-        template<class U, class = typename std::enable_if<!std::is_convertible<U&&, T&>::value && !std::is_same<typename std::decay<U>::type, Iterable<T>>::value, decltype(arrayView(std::declval<U&&>()))>::type, class V = decltype(Iterable<T>{arrayView(std::declval<U&&>())})> /*implicit*/ Iterable(U&& other) noexcept: Iterable{arrayView(static_cast<U&&>(other))} {}
+        template<class U, class = typename std::enable_if<!std::is_convertible<U&&, T&>::value && !std::is_same<typename std::decay<U>::type, Iterable<T>>::value && !std::is_same<typename std::decay<U>::type, decltype(arrayView(std::declval<U&&>()))>::value, decltype(arrayView(std::declval<U&&>()))>::type, class V = decltype(Iterable<T>{arrayView(std::declval<U&&>())})> /*implicit*/ Iterable(U&& other) noexcept: Iterable{arrayView(static_cast<U&&>(other))} {}
         /** From a list of references */
         /*implicit*/ Iterable(std::initializer_list<Reference<T>> list) noexcept: Iterable{arrayView(list)} {}
 
