@@ -1,0 +1,55 @@
+#ifndef VelmoraEngine_Tools_MeshTools_h
+#define VelmoraEngine_Tools_MeshTools_h
+/* Editing, casting and generation of mesh attributes */
+
+#include <Magnum/Magnum.h>
+#include <Magnum/Trade/Trade.h>
+
+#include "VelmoraEngine/visibility.h"
+
+namespace VelmoraEngine { namespace MeshTools {
+
+/** Attribute id standing for every attribute of a name */
+constexpr unsigned int AllAttributes = 0xFFFFFFFFu;
+
+/**
+ * Adds a zero-filled attribute @p name of @p format in a new block at the end
+ * of the vertex buffer. It becomes attribute (@p name, @p id) if the mesh has
+ * one, else the last attribute. The input has to own its data.
+ */
+VELMORAENGINE_TOOLS_EXPORT Magnum::Trade::MeshData insertAttribute(Magnum::Trade::MeshData&& meshData, Magnum::Trade::MeshAttribute name, Magnum::VertexFormat format, unsigned int id);
+
+/**
+ * Drops attribute (@p name, @p id), or all attributes @p name for
+ * @ref AllAttributes. The bytes stay in the vertex buffer, unreferenced. A
+ * mesh without @p name is returned as it came.
+ */
+VELMORAENGINE_TOOLS_EXPORT Magnum::Trade::MeshData removeAttribute(Magnum::Trade::MeshData&& meshData, Magnum::Trade::MeshAttribute name, unsigned int id);
+
+/** Renames attribute (@p from, @p id), or all attributes @p from for @ref AllAttributes, to @p to */
+VELMORAENGINE_TOOLS_EXPORT Magnum::Trade::MeshData renameAttribute(Magnum::Trade::MeshData&& meshData, Magnum::Trade::MeshAttribute from, Magnum::Trade::MeshAttribute to, unsigned int id);
+
+/**
+ * Replaces attribute (@p name, @p id) by a copy converted value by value from
+ * @p From to @p To. Exported for a fixed list of type pairs only.
+ */
+template<class From, class To> VELMORAENGINE_TOOLS_EXPORT Magnum::Trade::MeshData castAttribute(Magnum::Trade::MeshData&& meshData, Magnum::Trade::MeshAttribute name, unsigned int id);
+
+/**
+ * Replaces attribute (@p name, @p id) by a copy converted between normalized
+ * integers and floats. Exported for a fixed list of type pairs only.
+ */
+template<class From, class To> VELMORAENGINE_TOOLS_EXPORT Magnum::Trade::MeshData castNormalizedAttribute(Magnum::Trade::MeshData&& meshData, Magnum::Trade::MeshAttribute name, unsigned int id);
+
+/** Turns strips, fans and other primitives into an indexed list, a triangle list passes through */
+VELMORAENGINE_TOOLS_EXPORT Magnum::Trade::MeshData convertToTriangles(Magnum::Trade::MeshData&& meshData);
+
+/** Computes a Vector3 normal from the positions, smooth for indexed meshes and flat otherwise */
+VELMORAENGINE_TOOLS_EXPORT Magnum::Trade::MeshData generateNormals(Magnum::Trade::MeshData&& meshData);
+
+/** Computes a Vector4 MikkTSpace tangent with the bitangent sign in w */
+VELMORAENGINE_TOOLS_EXPORT Magnum::Trade::MeshData generateTangents(Magnum::Trade::MeshData&& meshData);
+
+}}
+
+#endif
