@@ -1,1 +1,0 @@
-/* Keeps the GL library non-empty whatever else it holds */

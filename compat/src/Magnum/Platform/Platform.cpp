@@ -1,1 +1,0 @@
-/* Keeps the platform library non-empty whatever else it holds */
