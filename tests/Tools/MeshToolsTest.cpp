@@ -537,6 +537,18 @@ TEST(MeshToolsTangents, PlanarTrianglesGetTheUDirection) {
     EXPECT_EQ(tangents[6], (Vector4{}));
 }
 
+TEST(MeshToolsTangents, MirroredTextureCoordinatesFlipTheSign) {
+    Trade::MeshData mesh = MeshTools::generateNormals(triangles(6));
+    /* U runs against X: the tangent follows U and the bitangent sign flips */
+    for(Vector2& uv: mesh.mutableAttribute<Vector2>(Trade::MeshAttribute::TextureCoordinates))
+        uv.x() = 1.0f - uv.x();
+    Trade::MeshData out = MeshTools::generateTangents(std::move(mesh));
+    for(const Vector4& tangent: out.attribute<Vector4>(Trade::MeshAttribute::Tangent)) {
+        EXPECT_NEAR(tangent.x(), -1.0f, 1e-6f);
+        EXPECT_EQ(tangent.w(), -1.0f);
+    }
+}
+
 Trade::MeshData indexedQuadWithNormals(MeshIndexType type) {
     Trade::MeshData mesh = MeshTools::generateNormals(quad());
     const UnsignedInt indexValues[]{0, 1, 2, 0, 2, 3};
