@@ -12,8 +12,7 @@
 #include <Magnum/Math/Vector3.h>
 #include <Magnum/Mesh.h>
 #include <Magnum/MeshTools/Concatenate.h>
-#include <Magnum/Platform/GLContext.h>
-#include <Magnum/Platform/WindowlessEglApplication.h>
+#include "GLTestContext.h"
 #include <Magnum/Trade/MeshData.h>
 
 #include "VelmoraEngine/Tools/MeshBatch.h"
@@ -25,14 +24,6 @@ using namespace VelmoraEngine;
 namespace {
 
 constexpr std::size_t MeshCount = 10000;
-
-bool hasContext() {
-    static Platform::WindowlessEglContext eglContext{Platform::WindowlessEglContext::Configuration{}};
-    static bool created = eglContext.isCreated() && eglContext.makeCurrent();
-    static Platform::GLContext context{NoCreate};
-    static bool magnumCreated = created && context.tryCreate();
-    return magnumCreated;
-}
 
 /* A small packed mesh in the default batch layout: a box of 24 vertices and
    36 indices */
@@ -69,7 +60,7 @@ void report(benchmark::State& state, const std::vector<double>& times, double to
 
 /* One append and one update per mesh, as an editor streaming meshes in */
 void batchAppend(benchmark::State& state) {
-    if(!hasContext()) {
+    if(!VelmoraEngine::Test::hasGLContext()) {
         state.SkipWithError("no GL context");
         return;
     }
@@ -98,7 +89,7 @@ void batchAppend(benchmark::State& state) {
 
 /* The baseline: concatenate the whole batch anew and upload all of it */
 void reconcatenate(benchmark::State& state) {
-    if(!hasContext()) {
+    if(!VelmoraEngine::Test::hasGLContext()) {
         state.SkipWithError("no GL context");
         return;
     }

@@ -228,7 +228,7 @@ TEST(MeshPacking, RawAttributeData) {
 
 }
 
-/* GL: one headless context for the whole binary, a test without it fails */
+/* GL tests */
 
 #include <Corrade/Containers/Reference.h>
 #include <Magnum/GL/AbstractShaderProgram.h>
@@ -242,20 +242,9 @@ TEST(MeshPacking, RawAttributeData) {
 #include <Magnum/GL/Version.h>
 #include <Magnum/Image.h>
 #include <Magnum/PixelFormat.h>
-#include <Magnum/Platform/GLContext.h>
-#include <Magnum/Platform/WindowlessEglApplication.h>
+#include "GLTestContext.h"
 
 namespace {
-
-bool hasContext() {
-    static Platform::WindowlessEglContext eglContext{Platform::WindowlessEglContext::Configuration{}};
-    static bool created = eglContext.isCreated() && eglContext.makeCurrent();
-    static Platform::GLContext context{NoCreate};
-    static bool magnumCreated = created && context.tryCreate();
-    return magnumCreated;
-}
-
-#define REQUIRE_CONTEXT() ASSERT_TRUE(hasContext()) << "no GL context could be created"
 
 /* Indexed mesh with position (Vector3) and texture coordinates in the
    default batch layout's formats, vertex i at (first + i, 0, 0) */

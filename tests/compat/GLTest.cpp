@@ -31,24 +31,12 @@
 #include <Magnum/GL/TextureArray.h>
 #include <Magnum/GL/TextureFormat.h>
 #include <Magnum/GL/Version.h>
-#include <Magnum/Platform/GLContext.h>
-#include <Magnum/Platform/WindowlessEglApplication.h>
+#include "GLTestContext.h"
 
 namespace {
 
 using namespace Corrade;
 using namespace Magnum;
-
-/* One headless context for the whole binary; a test without it fails */
-bool hasContext() {
-    static Platform::WindowlessEglContext eglContext{Platform::WindowlessEglContext::Configuration{}};
-    static bool created = eglContext.isCreated() && eglContext.makeCurrent();
-    static Platform::GLContext context{NoCreate};
-    static bool magnumCreated = created && context.tryCreate();
-    return magnumCreated;
-}
-
-#define REQUIRE_CONTEXT() ASSERT_TRUE(hasContext()) << "no GL context could be created"
 
 template<class T> std::string debugString(const T& value) {
     std::ostringstream out;

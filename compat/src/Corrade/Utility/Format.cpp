@@ -103,21 +103,21 @@ std::size_t formatFloatingPoint(const Containers::MutableStringView& buffer, con
     CORRADE_ASSERT(type == FormatType::Unspecified || isFloatType(type),
         "Utility::format(): integral type used for a floating-point value", 0);
 
-    char spec[8];
-    std::snprintf(spec, sizeof(spec), isLongDouble ? "%%.*L%c" : "%%.*%c", floatConversion(type));
+    char conversion[8];
+    std::snprintf(conversion, sizeof(conversion), isLongDouble ? "%%.*L%c" : "%%.*%c", floatConversion(type));
     const int digits = precision < 0 ? defaultPrecision : precision;
 
     char local[128];
     const int size = isLongDouble ?
-        std::snprintf(local, sizeof(local), spec, digits, value) :
-        std::snprintf(local, sizeof(local), spec, digits, double(value));
+        std::snprintf(local, sizeof(local), conversion, digits, value) :
+        std::snprintf(local, sizeof(local), conversion, digits, double(value));
     if(std::size_t(size) < sizeof(local))
         return copyOut(buffer, local, std::size_t(size));
 
     /* Huge fixed-point values don't fit the local buffer */
     std::string large(std::size_t(size) + 1, '\0');
-    if(isLongDouble) std::snprintf(&large[0], large.size(), spec, digits, value);
-    else std::snprintf(&large[0], large.size(), spec, digits, double(value));
+    if(isLongDouble) std::snprintf(&large[0], large.size(), conversion, digits, value);
+    else std::snprintf(&large[0], large.size(), conversion, digits, double(value));
     return copyOut(buffer, large.data(), std::size_t(size));
 }
 
