@@ -14,6 +14,7 @@
 
 namespace VelmoraEngine { namespace AnimationTools {
 
+using namespace Magnum;
 namespace Containers = Corrade::Containers;
 namespace Utility = Corrade::Utility;
 

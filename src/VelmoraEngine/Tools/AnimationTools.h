@@ -8,14 +8,12 @@
 
 namespace VelmoraEngine { namespace AnimationTools {
 
-using namespace Magnum;
-
 /**
  * Copy of @p animation without the keyframes that linear interpolation
  * between their neighbours reproduces. Handles Vector3 and Quaternion tracks,
  * aborts on any other track type.
  */
-VELMORAENGINE_TOOLS_EXPORT Trade::AnimationData removeLinearlyRedundantKeyframes(const Trade::AnimationData& animation);
+VELMORAENGINE_TOOLS_EXPORT Magnum::Trade::AnimationData removeLinearlyRedundantKeyframes(const Magnum::Trade::AnimationData& animation);
 
 }}
 
