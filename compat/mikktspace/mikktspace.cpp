@@ -1,10 +1,13 @@
 #include "mikktspace.h"
 
 #include <algorithm>
-#include <array>
+#include <cstring>
 #include <cmath>
+#include <cstddef>
 #include <cstdint>
 #include <limits>
+#include <memory>
+#include <type_traits>
 #include <vector>
 
 /* Results are compared against other MikkTSpace implementations to within
@@ -67,23 +70,21 @@ Vec3 projectOntoPlane(const Vec3& v, const Vec3& normal) {
     return v - dot(normal, v)*normal;
 }
 
-/* Tangent space of one face corner while it's being built */
+/* The four values that make up a finished tangent space */
 struct TangentSpace {
-    Vec3 os{1.0f, 0.0f, 0.0f};
-    float magS = 1.0f;
-    Vec3 ot{0.0f, 1.0f, 0.0f};
-    float magT = 1.0f;
-    /* How many triangles wrote it; quad corners on the split diagonal get two */
-    int writes = 0;
-    bool orientationPreserving = false;
+    Vec3 os;
+    float magS;
+    Vec3 ot;
+    float magT;
 };
 
-TangentSpace average(const TangentSpace& a, const TangentSpace& b) {
-    /* Averaging a space with itself would not give it back exactly, which
-       would later count as a different space */
-    if(a.magS == b.magS && a.magT == b.magT && a.os == b.os && a.ot == b.ot)
-        return a;
+constexpr TangentSpace DefaultSpace{{1.0f, 0.0f, 0.0f}, 1.0f, {0.0f, 1.0f, 0.0f}, 1.0f};
 
+bool sameSpace(const TangentSpace& a, const TangentSpace& b) {
+    return a.magS == b.magS && a.magT == b.magT && a.os == b.os && a.ot == b.ot;
+}
+
+TangentSpace mean(const TangentSpace& a, const TangentSpace& b) {
     TangentSpace out;
     out.magS = 0.5f*(a.magS + b.magS);
     out.magT = 0.5f*(a.magT + b.magT);
@@ -92,49 +93,126 @@ TangentSpace average(const TangentSpace& a, const TangentSpace& b) {
     return out;
 }
 
+/* Flat arrays sized once, without the zero fill std::vector would do */
+template<class T> std::unique_ptr<T[]> uninitialized(const std::size_t size) {
+    return std::unique_ptr<T[]>{new T[size]};
+}
+
+/* Hands memory that an earlier step is done with to later steps. For big
+   meshes touching fresh pages costs more than the work done on them, so
+   arrays are carved out of that memory when it's large enough. Only for
+   types that need no construction or destruction. */
+class Scratch {
+    public:
+        void give(void* const data, const std::size_t size) {
+            unsigned char* const begin = static_cast<unsigned char*>(data);
+            _free.push_back({begin, begin + size});
+        }
+
+        template<class T> T* take(const std::size_t count) {
+            static_assert(std::is_trivially_default_constructible<T>::value && std::is_trivially_destructible<T>::value, "only for plain data");
+            constexpr std::size_t Alignment = alignof(std::max_align_t);
+            const std::size_t size = count*sizeof(T);
+            void* memory = nullptr;
+            for(Region& region: _free) {
+                const std::size_t padding = (Alignment - reinterpret_cast<std::uintptr_t>(region.begin)%Alignment)%Alignment;
+                if(std::size_t(region.end - region.begin) >= padding + size) {
+                    memory = region.begin + padding;
+                    region.begin += padding + size;
+                    break;
+                }
+            }
+            if(!memory) {
+                _owned.emplace_back(new std::max_align_t[(size + sizeof(std::max_align_t) - 1)/sizeof(std::max_align_t)]);
+                memory = _owned.back().get();
+            }
+            /* Starts the objects' lifetime; no code for plain data */
+            T* const out = static_cast<T*>(memory);
+            std::uninitialized_default_construct_n(out, count);
+            return out;
+        }
+
+    private:
+        struct Region {
+            unsigned char* begin;
+            unsigned char* end;
+        };
+        std::vector<Region> _free;
+        std::vector<std::unique_ptr<std::max_align_t[]>> _owned;
+};
+
+/* Per face corner result. Most corners around a vertex share one space, so
+   corners point into a list of distinct spaces instead of holding copies,
+   which keeps the memory touched for big meshes small. */
+struct CornerSpaces {
+    std::vector<TangentSpace> spaces;
+    /* Index into spaces, -1 for the default space */
+    int* index;
+    /* Bits 0-1: how many triangles wrote the corner, saturating (quad
+       corners on the split diagonal get two); bit 2: orientation preserving */
+    std::uint8_t* state;
+
+    CornerSpaces(Scratch& scratch, const std::size_t slotCount): index{scratch.take<int>(slotCount)}, state{scratch.take<std::uint8_t>(slotCount)} {
+        std::fill_n(index, slotCount, -1);
+        std::fill_n(state, slotCount, std::uint8_t(0));
+    }
+
+    void write(const int slot, const int space, const bool orientationPreserving) {
+        const int writes = state[slot] & 3;
+        /* The second write averages; averaging a space with itself would
+           not give it back exactly, which would later count as a different
+           space */
+        if(writes == 1) {
+            if(!sameSpace(spaces[index[slot]], spaces[space])) {
+                const TangentSpace averaged = mean(spaces[index[slot]], spaces[space]);
+                spaces.push_back(averaged);
+                index[slot] = int(spaces.size()) - 1;
+            }
+        } else index[slot] = space;
+        state[slot] = std::uint8_t((writes == 3 ? 3 : writes + 1) | (orientationPreserving ? 4 : 0));
+    }
+
+    void copy(const int to, const int from) {
+        index[to] = index[from];
+        state[to] = state[from];
+    }
+};
+
 struct Triangle {
     /* Welded vertex of each corner: the slot of the corner that represents
        all corners with identical position, normal and texture coordinates */
-    std::array<int, 3> vertex;
-    /* Corner of the original face for each triangle corner */
-    std::array<std::uint8_t, 3> faceCorner;
-    int face;
-    /* First corner slot of the original face */
-    int slotOffset;
-
+    int vertex[3];
     /* Triangle across the edge from corner i to corner i + 1, or -1 */
-    std::array<int, 3> neighbour{{-1, -1, -1}};
-    /* Group of the vertex at each corner, or -1 */
-    std::array<int, 3> group{{-1, -1, -1}};
-
-    /* Unit tangent and bitangent directions and their magnitudes */
-    Vec3 os{0.0f, 0.0f, 0.0f}, ot{0.0f, 0.0f, 0.0f};
-    float magS = 0.0f, magT = 0.0f;
-
-    bool degenerate = false;
+    int neighbour[3];
+    /* First corner slot of the original face, also what tells faces apart */
+    int slotOffset;
+    /* Corner of the original face for each triangle corner */
+    std::uint8_t faceCorner[3];
+    /* Bit i set once corner i belongs to a group */
+    std::uint8_t grouped;
+    bool degenerate;
     /* The other half of its quad is degenerate */
-    bool quadWithOneDegenerate = false;
+    bool quadWithOneDegenerate;
     /* No usable texture derivatives; takes whatever the group around it has */
-    bool groupWithAny = true;
-    bool orientationPreserving = false;
+    bool groupWithAny;
+    bool orientationPreserving;
 
     int cornerOf(const int v) const {
         return vertex[0] == v ? 0 : vertex[1] == v ? 1 : 2;
     }
 };
 
-/* All triangles that share one welded vertex, are connected through edges
-   around it and have the same texture orientation */
-struct Group {
-    int vertex;
-    bool orientationPreserving;
-    std::size_t memberOffset, memberCount;
+/* Unit tangent and bitangent directions and their magnitudes of a good
+   triangle */
+struct Derivatives {
+    Vec3 os, ot;
+    float magS, magT;
 };
 
 /* Corner data read once through the callbacks, indexed by corner slot */
-struct CornerData {
-    std::vector<Vec3> positions, normals;
-    std::vector<Vec2> textureCoordinates;
+struct Corner {
+    Vec3 position, normal;
+    Vec2 textureCoordinates;
 };
 
 float texCoordAreaTimesTwo(const Vec2& t1, const Vec2& t2, const Vec2& t3) {
@@ -145,11 +223,11 @@ float texCoordAreaTimesTwo(const Vec2& t1, const Vec2& t2, const Vec2& t3) {
     return t21x*t31y - t21y*t31x;
 }
 
-bool sameCorner(const CornerData& data, const int a, const int b) {
-    return data.positions[a] == data.positions[b] &&
-           data.normals[a] == data.normals[b] &&
-           data.textureCoordinates[a].x == data.textureCoordinates[b].x &&
-           data.textureCoordinates[a].y == data.textureCoordinates[b].y;
+bool sameCorner(const Corner& a, const Corner& b) {
+    return a.position == b.position &&
+           a.normal == b.normal &&
+           a.textureCoordinates.x == b.textureCoordinates.x &&
+           a.textureCoordinates.y == b.textureCoordinates.y;
 }
 
 float component(const Vec3& v, const int axis) {
@@ -180,67 +258,149 @@ int weldCell(const float min, const float max, const float value) {
 }
 
 struct WeldEntry {
-    Vec3 position;
+    float position[3];
     int listIndex;
 };
 
-void weldRange(std::vector<int>& representative, const std::vector<int>& list, std::vector<WeldEntry>& entries, const int left, const int right, const CornerData& data) {
-    Vec3 min = entries[left].position, max = min;
-    for(int l = left + 1; l <= right; ++l) {
-        const Vec3& p = entries[l].position;
-        if(min.x > p.x) min.x = p.x; else if(max.x < p.x) max.x = p.x;
-        if(min.y > p.y) min.y = p.y; else if(max.y < p.y) max.y = p.y;
-        if(min.z > p.z) min.z = p.z; else if(max.z < p.z) max.z = p.z;
-    }
-    const int axis = widestAxis(max - min);
-    const float lo = component(min, axis), hi = component(max, axis);
-    const float middle = 0.5f*(hi + lo);
-
-    int l = left, r = right;
-    const bool canSplit = middle < hi && middle > lo;
-    if(canSplit) {
-        /* Entries below the middle to the front */
-        while(l < r) {
-            while(l < r && component(entries[l].position, axis) < middle) ++l;
-            while(l < r && !(component(entries[r].position, axis) < middle)) --r;
-            if(l < r) {
-                std::swap(entries[l], entries[r]);
-                ++l;
-                --r;
-            }
-        }
-        if(l == r) {
-            if(component(entries[r].position, axis) < middle) ++l;
-            else --r;
-        }
-    }
-    /* Without a split, or when NaNs keep one side empty, compare pairwise */
-    if(!canSplit || r < left || l > right) {
-        for(int e = left; e <= right; ++e) {
-            const int i = entries[e].listIndex;
-            for(int e2 = left; e2 != e; ++e2) {
-                const int i2 = entries[e2].listIndex;
-                if(sameCorner(data, list[i], list[i2])) {
-                    representative[i] = representative[i2];
-                    break;
-                }
-            }
-        }
-        return;
-    }
-    if(left < r) weldRange(representative, list, entries, left, r, data);
-    if(l < right) weldRange(representative, list, entries, l, right, data);
+/* Bit pattern that is equal exactly when the floats compare equal, for
+   values that aren't NaN (+0 and -0 weld) */
+std::uint32_t weldBits(const float value) {
+    std::uint32_t bits;
+    std::memcpy(&bits, &value, 4);
+    return value == 0.0f ? 0u : bits;
 }
 
-/* Maps each triangle corner (given as its slot) to the slot representing all
-   corners with identical position, normal and texture coordinates. Floats
-   compare by value, so +0 and -0 weld and NaNs never do. */
-std::vector<int> weldCorners(const std::vector<int>& list, const CornerData& data, const Vec3& boundsStart) {
-    std::vector<int> representative(list);
+bool hasNaN(const Corner& c) {
+    const float* const v[]{&c.position.x, &c.position.y, &c.position.z, &c.normal.x, &c.normal.y, &c.normal.z, &c.textureCoordinates.x, &c.textureCoordinates.y};
+    for(const float* f: v) if(*f != *f) return true;
+    return false;
+}
+
+struct Welder {
+    /* Corner i of the weld list is corner i%3 of triangle i/3; its vertex
+       starts as its own slot and becomes the representative's slot */
+    Triangle* triangles;
+    const Corner* corners;
+    /* Scratch reused by every split, sized for the biggest bucket */
+    std::vector<int> highs, lows;
+    struct LeafKey {
+        std::uint32_t bits[8];
+        int entry;
+    };
+    std::vector<LeafKey> leafKeys;
+
+    int slotOf(const int i) const {
+        const Triangle& tri = triangles[i/3];
+        return tri.slotOffset + tri.faceCorner[i%3];
+    }
+
+    int& representative(const int i) {
+        return triangles[i/3].vertex[i%3];
+    }
+
+    /* Splits at the middle of the widest axis until all positions along it
+       coincide. The split swaps the k-th entry from the front that belongs
+       to the upper half with the k-th entry from the back that belongs to
+       the lower half, which is what the common implementation's two-pointer
+       loop does; done here without data-dependent branches. */
+    void split(WeldEntry* const entries, const int count) {
+        if(count < 2) return;
+
+        /* Same comparisons as a min/max update with else-if, so a NaN first
+           entry keeps its axis NaN like there */
+        float min[3]{entries[0].position[0], entries[0].position[1], entries[0].position[2]};
+        float max[3]{min[0], min[1], min[2]};
+        for(int e = 1; e < count; ++e) {
+            for(int a = 0; a != 3; ++a) {
+                const float p = entries[e].position[a];
+                min[a] = min[a] > p ? p : min[a];
+                max[a] = max[a] < p ? p : max[a];
+            }
+        }
+        const int axis = widestAxis({max[0] - min[0], max[1] - min[1], max[2] - min[2]});
+        const float lo = min[axis], hi = max[axis];
+        const float middle = 0.5f*(hi + lo);
+        if(!(middle < hi && middle > lo)) return leaf(entries, count);
+
+        int lowCount = 0;
+        for(int e = 0; e < count; ++e)
+            lowCount += entries[e].position[axis] < middle;
+        /* NaNs can keep one side empty */
+        if(lowCount == 0 || lowCount == count) return leaf(entries, count);
+
+        int highCount = 0, swapCount = 0;
+        for(int e = 0; e < lowCount; ++e) {
+            highs[highCount] = e;
+            highCount += !(entries[e].position[axis] < middle);
+        }
+        for(int e = lowCount; e < count; ++e) {
+            lows[swapCount] = e;
+            swapCount += entries[e].position[axis] < middle;
+        }
+        for(int k = 0; k != highCount; ++k)
+            std::swap(entries[highs[k]], entries[lows[highCount - 1 - k]]);
+
+        split(entries, lowCount);
+        split(entries + lowCount, count - lowCount);
+    }
+
+    /* The first identical corner in entry order represents the others */
+    void leaf(const WeldEntry* const entries, const int count) {
+        /* Pairwise for the usual handful of corners at one position */
+        if(count <= 32) {
+            for(int e = 1; e < count; ++e) {
+                const int i = entries[e].listIndex;
+                const Corner& corner = corners[slotOf(i)];
+                for(int e2 = 0; e2 != e; ++e2) {
+                    const int i2 = entries[e2].listIndex;
+                    if(sameCorner(corner, corners[slotOf(i2)])) {
+                        representative(i) = representative(i2);
+                        break;
+                    }
+                }
+            }
+            return;
+        }
+
+        /* Otherwise sorted by value with the entry order breaking ties, so
+           each run of identical corners starts with the one that wins.
+           Corners with a NaN equal nothing and stay their own. */
+        leafKeys.clear();
+        for(int e = 0; e != count; ++e) {
+            const Corner& c = corners[slotOf(entries[e].listIndex)];
+            if(hasNaN(c)) continue;
+            leafKeys.push_back({{weldBits(c.position.x), weldBits(c.position.y), weldBits(c.position.z),
+                                 weldBits(c.normal.x), weldBits(c.normal.y), weldBits(c.normal.z),
+                                 weldBits(c.textureCoordinates.x), weldBits(c.textureCoordinates.y)}, e});
+        }
+        std::sort(leafKeys.begin(), leafKeys.end(), [](const LeafKey& a, const LeafKey& b) {
+            const int order = std::memcmp(a.bits, b.bits, sizeof(a.bits));
+            return order != 0 ? order < 0 : a.entry < b.entry;
+        });
+        for(std::size_t k = 1, first = 0; k < leafKeys.size(); ++k) {
+            if(std::memcmp(leafKeys[k].bits, leafKeys[first].bits, sizeof(leafKeys[k].bits)) != 0) {
+                first = k;
+                continue;
+            }
+            representative(entries[leafKeys[k].entry].listIndex) = representative(entries[leafKeys[first].entry].listIndex);
+        }
+    }
+};
+
+/* Points each triangle corner at the slot representing all corners with
+   identical position, normal and texture coordinates. Floats compare by
+   value, so +0 and -0 weld and NaNs never do. The corners are listed in
+   triangle order; cellEntries has room for all of them. */
+void weldCorners(std::vector<Triangle>& triangles, const Corner* const corners, int* const cellEntries, const Vec3& boundsStart) {
+    const std::size_t listSize = triangles.size()*3;
+    const auto position = [&](const std::size_t i) -> const Vec3& {
+        const Triangle& tri = triangles[i/3];
+        return corners[tri.slotOffset + tri.faceCorner[i%3]].position;
+    };
 
     Vec3 min = boundsStart, max = boundsStart;
-    for(std::size_t i = 1; i < list.size(); ++i) {
-        const Vec3& p = data.positions[list[i]];
+    for(std::size_t i = 1; i < listSize; ++i) {
+        const Vec3& p = position(i);
         if(min.x > p.x) min.x = p.x; else if(max.x < p.x) max.x = p.x;
         if(min.y > p.y) min.y = p.y; else if(max.y < p.y) max.y = p.y;
         if(min.z > p.z) min.z = p.z; else if(max.z < p.z) max.z = p.z;
@@ -248,44 +408,69 @@ std::vector<int> weldCorners(const std::vector<int>& list, const CornerData& dat
     const int axis = widestAxis(max - min);
     const float lo = component(min, axis), hi = component(max, axis);
 
-    std::vector<int> cellOf(list.size());
+    /* Buckets keep the list order */
     std::vector<int> cellStart(WeldCells + 1, 0);
-    for(std::size_t i = 0; i != list.size(); ++i) {
-        cellOf[i] = weldCell(lo, hi, component(data.positions[list[i]], axis));
-        ++cellStart[cellOf[i] + 1];
+    for(std::size_t i = 0; i != listSize; ++i)
+        ++cellStart[weldCell(lo, hi, component(position(i), axis)) + 1];
+    int largestCell = 0;
+    for(int c = 0; c != WeldCells; ++c) {
+        largestCell = std::max(largestCell, cellStart[c + 1]);
+        cellStart[c + 1] += cellStart[c];
     }
-    for(int c = 0; c != WeldCells; ++c) cellStart[c + 1] += cellStart[c];
-    std::vector<int> cellEntries(list.size());
     {
         std::vector<int> fill(cellStart.begin(), cellStart.end() - 1);
-        for(std::size_t i = 0; i != list.size(); ++i)
-            cellEntries[fill[cellOf[i]]++] = int(i);
+        for(std::size_t i = 0; i != listSize; ++i)
+            cellEntries[fill[weldCell(lo, hi, component(position(i), axis))]++] = int(i);
     }
 
-    std::vector<WeldEntry> entries;
+    Welder welder{triangles.data(), corners, std::vector<int>(largestCell), std::vector<int>(largestCell), {}};
+    std::vector<WeldEntry> entries(largestCell);
     for(int c = 0; c != WeldCells; ++c) {
         const int count = cellStart[c + 1] - cellStart[c];
         if(count < 2) continue;
-        entries.clear();
         for(int e = 0; e != count; ++e) {
             const int i = cellEntries[cellStart[c] + e];
-            entries.push_back({data.positions[list[i]], i});
+            const Vec3& p = position(i);
+            entries[e] = {{p.x, p.y, p.z}, i};
         }
-        weldRange(representative, list, entries, 0, count - 1, data);
+        welder.split(entries.data(), count);
     }
-    return representative;
+}
+
+/* Moves the representative corners to the front, keeping their order, and
+   renumbers the triangle vertices to match, so the data looked up at random
+   from here on is compact. The numbering keeps the slot order, so vertices
+   compare the same as the slots did. Returns the vertex count. */
+std::size_t compactVertices(std::vector<Triangle>& triangles, Corner* const corners, const std::size_t slotCount, int* const vertexOf) {
+    std::fill_n(vertexOf, slotCount, -1);
+    for(const Triangle& tri: triangles)
+        for(int i = 0; i != 3; ++i) vertexOf[tri.vertex[i]] = 0;
+    int count = 0;
+    for(std::size_t slot = 0; slot != slotCount; ++slot) {
+        if(vertexOf[slot] == -1) continue;
+        corners[count] = corners[slot];
+        vertexOf[slot] = count++;
+    }
+    for(Triangle& tri: triangles)
+        for(int i = 0; i != 3; ++i) tri.vertex[i] = vertexOf[tri.vertex[i]];
+    return std::size_t(count);
 }
 
 /* Texture derivatives of each good triangle and whether it's usable */
-void initTriangleDerivatives(std::vector<Triangle>& triangles, const std::size_t goodCount, const CornerData& data) {
+void initTriangleDerivatives(std::vector<Triangle>& triangles, Derivatives* const derivatives, const std::size_t goodCount, const Corner* const vertices) {
     for(std::size_t f = 0; f != goodCount; ++f) {
         Triangle& tri = triangles[f];
-        const Vec3& v1 = data.positions[tri.vertex[0]];
-        const Vec3& v2 = data.positions[tri.vertex[1]];
-        const Vec3& v3 = data.positions[tri.vertex[2]];
-        const Vec2& t1 = data.textureCoordinates[tri.vertex[0]];
-        const Vec2& t2 = data.textureCoordinates[tri.vertex[1]];
-        const Vec2& t3 = data.textureCoordinates[tri.vertex[2]];
+        Derivatives& d = derivatives[f];
+        d = {{0.0f, 0.0f, 0.0f}, {0.0f, 0.0f, 0.0f}, 0.0f, 0.0f};
+        const Corner& c1 = vertices[tri.vertex[0]];
+        const Corner& c2 = vertices[tri.vertex[1]];
+        const Corner& c3 = vertices[tri.vertex[2]];
+        const Vec3& v1 = c1.position;
+        const Vec3& v2 = c2.position;
+        const Vec3& v3 = c3.position;
+        const Vec2& t1 = c1.textureCoordinates;
+        const Vec2& t2 = c2.textureCoordinates;
+        const Vec2& t3 = c3.textureCoordinates;
 
         const float t21x = t2.x - t1.x;
         const float t21y = t2.y - t1.y;
@@ -307,27 +492,27 @@ void initTriangleDerivatives(std::vector<Triangle>& triangles, const std::size_t
         /* Flipping mirrored triangles makes the bitangent sign carry the
            mirroring instead of the directions */
         const float sign = tri.orientationPreserving ? 1.0f : -1.0f;
-        if(isNonZero(lengthOs)) tri.os = (sign/lengthOs)*os;
-        if(isNonZero(lengthOt)) tri.ot = (sign/lengthOt)*ot;
+        if(isNonZero(lengthOs)) d.os = (sign/lengthOs)*os;
+        if(isNonZero(lengthOt)) d.ot = (sign/lengthOt)*ot;
 
-        tri.magS = lengthOs/absArea;
-        tri.magT = lengthOt/absArea;
-        if(isNonZero(tri.magS) && isNonZero(tri.magT))
+        d.magS = lengthOs/absArea;
+        d.magT = lengthOt/absArea;
+        if(isNonZero(d.magS) && isNonZero(d.magT))
             tri.groupWithAny = false;
     }
 }
 
 /* Both halves of a quad have to agree on orientation; the half with the
    larger texture area (or the only usable one) wins */
-void unifyQuadOrientation(std::vector<Triangle>& triangles, const std::size_t goodCount, const CornerData& data) {
+void unifyQuadOrientation(std::vector<Triangle>& triangles, const std::size_t goodCount, const Corner* const vertices) {
     const auto area = [&](const Triangle& tri) {
-        return std::fabs(texCoordAreaTimesTwo(data.textureCoordinates[tri.vertex[0]], data.textureCoordinates[tri.vertex[1]], data.textureCoordinates[tri.vertex[2]]));
+        return std::fabs(texCoordAreaTimesTwo(vertices[tri.vertex[0]].textureCoordinates, vertices[tri.vertex[1]].textureCoordinates, vertices[tri.vertex[2]].textureCoordinates));
     };
     std::size_t t = 0;
     while(t + 1 < goodCount) {
         Triangle& a = triangles[t];
         Triangle& b = triangles[t + 1];
-        if(a.face != b.face) {
+        if(a.slotOffset != b.slotOffset) {
             ++t;
             continue;
         }
@@ -340,20 +525,62 @@ void unifyQuadOrientation(std::vector<Triangle>& triangles, const std::size_t go
     }
 }
 
-struct Edge {
-    /* Lower and higher welded vertex, triangle; addressed by channel */
-    std::array<int, 3> key;
+/* Edge of a good triangle, as triangle*3 + corner it starts at */
+int edgeLow(const std::vector<Triangle>& triangles, const int edge) {
+    const Triangle& tri = triangles[edge/3];
+    return std::min(tri.vertex[edge%3], tri.vertex[(edge%3 + 1)%3]);
+}
+
+int edgeHigh(const std::vector<Triangle>& triangles, const int edge) {
+    const Triangle& tri = triangles[edge/3];
+    return std::max(tri.vertex[edge%3], tri.vertex[(edge%3 + 1)%3]);
+}
+
+/* Pairs the edges of a list in which all edges with the same vertices are
+   next to each other. Only neighbouring entries are looked at, the first
+   one walking the edge the other way round wins. */
+struct EdgeRef {
+    int high;
     int edge;
 };
 
-/* Quicksort on one channel of the key with a pseudo-random pivot from a
-   fixed seed. Not stable, so the order of equal keys is part of the
-   result, and the edge pairing below depends on it. */
-void sortEdges(std::vector<Edge>& edges, const int left, const int right, const int channel, std::uint32_t seed) {
+void pairEdges(std::vector<Triangle>& triangles, const EdgeRef* const edges, const std::size_t count) {
+    for(std::size_t i = 0; i != count; ++i) {
+        const int triangleA = edges[i].edge/3, edgeA = edges[i].edge%3;
+        Triangle& triA = triangles[triangleA];
+        if(triA.neighbour[edgeA] != -1) continue;
+        const int fromA = triA.vertex[edgeA];
+        for(std::size_t j = i + 1; j != count && edges[j].high == edges[i].high; ++j) {
+            const int triangleB = edges[j].edge/3, edgeB = edges[j].edge%3;
+            Triangle& triB = triangles[triangleB];
+            if(triB.vertex[edgeB] == fromA || triB.neighbour[edgeB] != -1)
+                continue;
+            triA.neighbour[edgeA] = triangleB;
+            triB.neighbour[edgeB] = triangleA;
+            break;
+        }
+    }
+}
+
+/* The common implementation sorts all edges by lower vertex with a
+   quicksort whose pivots come from a fixed seed, then the runs of equal
+   lower vertex by higher vertex and the runs of equal edges by triangle,
+   but leaves the last run alone at each of the two later steps. So only
+   the edges of the highest lower vertex can end up out of order, and only
+   those need the quicksort replayed; it's replayed just on the ranges that
+   hold them. */
+constexpr std::uint32_t EdgeSortSeed = 39871946u;
+
+struct KeyedEdge {
+    int low;
+    int edge;
+};
+
+void replayEdgeSort(KeyedEdge* const edges, const int left, const int right, std::uint32_t seed, const int highestLow) {
     const int count = right - left + 1;
     if(count < 2) return;
     if(count == 2) {
-        if(edges[left].key[channel] > edges[right].key[channel])
+        if(edges[left].low > edges[right].low)
             std::swap(edges[left], edges[right]);
         return;
     }
@@ -361,12 +588,12 @@ void sortEdges(std::vector<Edge>& edges, const int left, const int right, const 
     const std::uint32_t rotation = seed & 31u;
     const std::uint32_t rotated = rotation ? (seed << rotation) | (seed >> (32u - rotation)) : seed;
     seed = seed + rotated + 3u;
-    const int pivot = edges[left + int(seed%std::uint32_t(count))].key[channel];
+    const int pivot = edges[left + int(seed%std::uint32_t(count))].low;
 
     int l = left, r = right;
     do {
-        while(edges[l].key[channel] < pivot) ++l;
-        while(edges[r].key[channel] > pivot) --r;
+        while(edges[l].low < pivot) ++l;
+        while(edges[r].low > pivot) --r;
         if(l <= r) {
             std::swap(edges[l], edges[r]);
             ++l;
@@ -374,109 +601,86 @@ void sortEdges(std::vector<Edge>& edges, const int left, const int right, const 
         }
     } while(l <= r);
 
-    if(left < r) sortEdges(edges, left, r, channel, seed);
-    if(l < right) sortEdges(edges, l, right, channel, seed);
+    /* Below a pivot smaller than the highest there's none of the edges in
+       question, above it there are only those */
+    if(left < r && pivot == highestLow && std::any_of(edges + left, edges + r + 1, [&](const KeyedEdge& e) { return e.low == highestLow; }))
+        replayEdgeSort(edges, left, r, seed, highestLow);
+    if(l < right) replayEdgeSort(edges, l, right, seed, highestLow);
 }
 
-constexpr std::uint32_t EdgeSortSeed = 39871946u;
-
-/* Sorts [begin, end) runs of equal earlier channels by the next channel.
-   The run at the very end is left as it is, as the common implementation
-   does, which can keep equal edges apart there. */
-void sortRunsExceptLast(std::vector<Edge>& edges, const int channel) {
-    int start = 0;
-    for(int i = 1; i < int(edges.size()); ++i) {
-        bool sameRun = edges[start].key[0] == edges[i].key[0];
-        if(channel == 2) sameRun = sameRun && edges[start].key[1] == edges[i].key[1];
-        if(!sameRun) {
-            sortEdges(edges, start, i - 1, channel, EdgeSortSeed);
-            start = i;
-        }
+/* Sorts by higher vertex, then by edge (so by triangle) */
+void sortByHighThenEdge(EdgeRef* const begin, EdgeRef* const end) {
+    const auto less = [](const EdgeRef& a, const EdgeRef& b) {
+        return a.high != b.high ? a.high < b.high : a.edge < b.edge;
+    };
+    if(end - begin > 16) {
+        std::sort(begin, end, less);
+        return;
+    }
+    for(EdgeRef* i = begin + 1; i < end; ++i) {
+        const EdgeRef value = *i;
+        EdgeRef* j = i;
+        for(; j != begin && less(value, *(j - 1)); --j) *j = *(j - 1);
+        *j = value;
     }
 }
 
-/* Pairs up triangles across shared edges with opposite winding. Only
-   neighbouring entries of the sorted edge list are looked at. */
-void findNeighbours(std::vector<Triangle>& triangles, const std::size_t goodCount) {
-    std::vector<Edge> edges;
-    edges.reserve(goodCount*3);
-    for(std::size_t f = 0; f != goodCount; ++f)
-        for(int e = 0; e != 3; ++e) {
-            const int a = triangles[f].vertex[e];
-            const int b = triangles[f].vertex[(e + 1)%3];
-            edges.push_back({{{std::min(a, b), std::max(a, b), int(f)}}, e});
-        }
-    sortEdges(edges, 0, int(edges.size()) - 1, 0, EdgeSortSeed);
-    sortRunsExceptLast(edges, 1);
-    sortRunsExceptLast(edges, 2);
+/* Pairs up triangles across shared edges with opposite winding. The pairing
+   of one edge only depends on the order of the edges with the same two
+   vertices, which is by triangle except for the highest lower vertex. */
+void findNeighbours(std::vector<Triangle>& triangles, const std::size_t goodCount, const std::size_t vertexCount, Scratch& scratch) {
+    if(!goodCount) return;
+    const int edgeCount = int(goodCount*3);
 
-    for(std::size_t i = 0; i != edges.size(); ++i) {
-        const Edge& a = edges[i];
-        Triangle& triA = triangles[a.key[2]];
-        if(triA.neighbour[a.edge] != -1) continue;
-        const int fromA = triA.vertex[a.edge];
-        for(std::size_t j = i + 1; j != edges.size() && edges[j].key[0] == a.key[0] && edges[j].key[1] == a.key[1]; ++j) {
-            const Edge& b = edges[j];
-            Triangle& triB = triangles[b.key[2]];
-            /* The other triangle walks the edge the other way round */
-            if(triB.vertex[b.edge] == fromA || triB.neighbour[b.edge] != -1)
-                continue;
-            triA.neighbour[a.edge] = b.key[2];
-            triB.neighbour[b.edge] = a.key[2];
-            break;
-        }
+    /* Edges bucketed by lower vertex; the order within a bucket doesn't
+       matter as it gets sorted */
+    int* const bucketStart = scratch.take<int>(vertexCount + 1);
+    std::fill_n(bucketStart, vertexCount + 1, 0);
+    int highestLow = -1;
+    for(int e = 0; e != edgeCount; ++e) {
+        const int low = edgeLow(triangles, e);
+        ++bucketStart[low];
+        highestLow = std::max(highestLow, low);
     }
-}
+    for(std::size_t v = 1; v <= vertexCount; ++v) bucketStart[v] += bucketStart[v - 1];
+    EdgeRef* const edges = scratch.take<EdgeRef>(edgeCount);
+    for(int e = 0; e != edgeCount; ++e)
+        edges[--bucketStart[edgeLow(triangles, e)]] = {edgeHigh(triangles, e), e};
 
-/* Splits the triangle fan around each vertex into groups that are connected
-   through edges and share one texture orientation. Triangles without usable
-   derivatives never start a group and take the orientation of the first one
-   that reaches them. */
-std::vector<Group> buildGroups(std::vector<Triangle>& triangles, const std::size_t goodCount, std::vector<int>& members) {
-    std::vector<Group> groups;
-    std::vector<int> stack;
-    members.clear();
-    members.reserve(goodCount*3);
-
-    for(std::size_t f = 0; f != goodCount; ++f) {
-        for(int i = 0; i != 3; ++i) {
-            Triangle& seed = triangles[f];
-            if(seed.groupWithAny || seed.group[i] != -1) continue;
-
-            const int groupId = int(groups.size());
-            Group group{seed.vertex[i], seed.orientationPreserving, members.size(), 0};
-            seed.group[i] = groupId;
-            members.push_back(int(f));
-            stack.assign(1, int(f));
-
-            const auto visit = [&](const int t) {
-                Triangle& tri = triangles[t];
-                const int corner = tri.cornerOf(group.vertex);
-                if(tri.group[corner] != -1) return;
-                if(tri.groupWithAny && tri.group[0] == -1 && tri.group[1] == -1 && tri.group[2] == -1)
-                    tri.orientationPreserving = group.orientationPreserving;
-                if(tri.orientationPreserving != group.orientationPreserving) return;
-                tri.group[corner] = groupId;
-                members.push_back(t);
-                stack.push_back(t);
-            };
-
-            while(!stack.empty()) {
-                const Triangle& tri = triangles[stack.back()];
-                stack.pop_back();
-                const int corner = tri.cornerOf(group.vertex);
-                /* The two edges that touch the vertex */
-                const int next = tri.neighbour[corner];
-                const int previous = tri.neighbour[(corner + 2)%3];
-                if(next >= 0) visit(next);
-                if(previous >= 0) visit(previous);
-            }
-
-            group.memberCount = members.size() - group.memberOffset;
-            groups.push_back(group);
-        }
+    for(int v = 0; v != highestLow; ++v) {
+        EdgeRef* const begin = edges + bucketStart[v];
+        EdgeRef* const end = edges + bucketStart[v + 1];
+        if(end - begin < 2) continue;
+        sortByHighThenEdge(begin, end);
+        pairEdges(triangles, begin, std::size_t(end - begin));
     }
-    return groups;
+
+    /* Edges of the highest lower vertex only pair when two of them share
+       the higher vertex too, and then their order has to be the one the
+       replayed sort gives */
+    EdgeRef* const last = edges + bucketStart[highestLow];
+    const std::size_t lastCount = std::size_t(edgeCount - bucketStart[highestLow]);
+    sortByHighThenEdge(last, last + lastCount);
+    bool anyShared = false;
+    for(std::size_t i = 1; i < lastCount; ++i)
+        anyShared = anyShared || last[i].high == last[i - 1].high;
+    if(!anyShared) return;
+
+    KeyedEdge* const keyed = scratch.take<KeyedEdge>(edgeCount);
+    for(int e = 0; e != edgeCount; ++e) keyed[e] = {edgeLow(triangles, e), e};
+    replayEdgeSort(keyed, 0, edgeCount - 1, EdgeSortSeed, highestLow);
+    for(std::size_t i = 0; i != lastCount; ++i) {
+        const int e = keyed[edgeCount - lastCount + i].edge;
+        last[i] = {edgeHigh(triangles, e), e};
+    }
+    /* Runs of equal edges get sorted by triangle, except the last one */
+    std::size_t start = 0;
+    for(std::size_t i = 1; i < lastCount; ++i) {
+        if(last[i].high == last[start].high) continue;
+        sortByHighThenEdge(last + start, last + i);
+        start = i;
+    }
+    pairEdges(triangles, last, lastCount);
 }
 
 /* Per group member data that depends only on the group's vertex */
@@ -485,110 +689,231 @@ struct MemberFrame {
     float angle;  /* corner angle in that plane */
 };
 
-void generateTangentSpaces(std::vector<TangentSpace>& spaces, const std::vector<Triangle>& triangles, const std::vector<Group>& groups, const std::vector<int>& members, const float thresholdCos, const CornerData& data) {
-    std::vector<MemberFrame> frames;
-    std::vector<int> subgroup;
-    /* Distinct member lists (as positions in the group) seen in the
-       current group and their spaces */
-    std::vector<std::vector<int>> knownSubgroups;
-    std::vector<TangentSpace> knownSpaces;
+/* Splits the triangle fan around each vertex into groups that are connected
+   through edges and share one texture orientation, and gives each group
+   member's corner its tangent space right away. Triangles without usable
+   derivatives never start a group and take the orientation of the first one
+   that reaches them. */
+class GroupSpaces {
+    public:
+        GroupSpaces(std::vector<Triangle>& triangles, const Derivatives* derivatives, const Corner* vertices, CornerSpaces& out, const float thresholdCos): _triangles(triangles), _derivatives{derivatives}, _vertices{vertices}, _out(out), _thresholdCos{thresholdCos} {}
 
-    for(std::size_t g = 0; g != groups.size(); ++g) {
-        const Group& group = groups[g];
-        const int* const groupMembers = members.data() + group.memberOffset;
-        const std::size_t memberCount = group.memberCount;
-        const Vec3& n = data.normals[group.vertex];
-
-        frames.resize(memberCount);
-        for(std::size_t m = 0; m != memberCount; ++m) {
-            const Triangle& tri = triangles[groupMembers[m]];
-            MemberFrame& frame = frames[m];
-            frame.os = normalizedIfNonZero(projectOntoPlane(tri.os, n));
-            frame.ot = normalizedIfNonZero(projectOntoPlane(tri.ot, n));
-
-            const int corner = tri.cornerOf(group.vertex);
-            const Vec3& p0 = data.positions[tri.vertex[(corner + 2)%3]];
-            const Vec3& p1 = data.positions[tri.vertex[corner]];
-            const Vec3& p2 = data.positions[tri.vertex[(corner + 1)%3]];
-            const Vec3 v1 = normalizedIfNonZero(projectOntoPlane(p0 - p1, n));
-            const Vec3 v2 = normalizedIfNonZero(projectOntoPlane(p2 - p1, n));
-            /* Clamped against rounding; a NaN passes through as it is */
-            float cosine = dot(v1, v2);
-            if(cosine > 1.0f) cosine = 1.0f;
-            else if(cosine < -1.0f) cosine = -1.0f;
-            frame.angle = float(std::acos(double(cosine)));
+        void run(const std::size_t goodCount) {
+            for(std::size_t f = 0; f != goodCount; ++f) {
+                for(int i = 0; i != 3; ++i) {
+                    Triangle& seed = _triangles[f];
+                    if(seed.groupWithAny || (seed.grouped & (1 << i))) continue;
+                    collect(int(f), i);
+                    generate();
+                }
+            }
         }
 
-        knownSubgroups.clear();
-        knownSpaces.clear();
-        for(std::size_t m = 0; m != memberCount; ++m) {
-            const Triangle& tri = triangles[groupMembers[m]];
+    private:
+        void collect(const int seedTriangle, const int seedCorner) {
+            Triangle& seed = _triangles[seedTriangle];
+            _vertex = seed.vertex[seedCorner];
+            _orientationPreserving = seed.orientationPreserving;
+            seed.grouped |= std::uint8_t(1 << seedCorner);
+            _members.assign(1, seedTriangle);
+            _stack.assign(1, seedTriangle);
 
-            /* Members whose tangent and bitangent both stay within the
-               threshold; halves of one quad and triangles without derivatives
-               always join */
-            subgroup.clear();
-            for(std::size_t o = 0; o != memberCount; ++o) {
-                const Triangle& other = triangles[groupMembers[o]];
-                const bool any = tri.groupWithAny || other.groupWithAny;
-                const bool sameFace = tri.face == other.face;
-                const float cosS = dot(frames[m].os, frames[o].os);
-                const float cosT = dot(frames[m].ot, frames[o].ot);
-                if(any || sameFace || (cosS > thresholdCos && cosT > thresholdCos))
-                    subgroup.push_back(int(o));
+            const auto visit = [&](const int t) {
+                Triangle& tri = _triangles[t];
+                const int corner = tri.cornerOf(_vertex);
+                if(tri.grouped & (1 << corner)) return;
+                if(tri.groupWithAny && !tri.grouped)
+                    tri.orientationPreserving = _orientationPreserving;
+                if(tri.orientationPreserving != _orientationPreserving) return;
+                tri.grouped |= std::uint8_t(1 << corner);
+                _members.push_back(t);
+                _stack.push_back(t);
+            };
+
+            while(!_stack.empty()) {
+                const Triangle& tri = _triangles[_stack.back()];
+                _stack.pop_back();
+                const int corner = tri.cornerOf(_vertex);
+                /* The two edges that touch the vertex */
+                const int next = tri.neighbour[corner];
+                const int previous = tri.neighbour[(corner + 2)%3];
+                if(next >= 0) visit(next);
+                if(previous >= 0) visit(previous);
             }
-            /* Ordered by triangle so the sum below doesn't depend on the
-               order in which the group was collected */
-            std::sort(subgroup.begin(), subgroup.end(), [&](const int a, const int b) {
-                return groupMembers[a] < groupMembers[b];
+        }
+
+        bool joins(const std::size_t m, const std::size_t o) const {
+            const Triangle& tri = _triangles[_members[m]];
+            const Triangle& other = _triangles[_members[o]];
+            /* Halves of one quad and triangles without derivatives always
+               join; neither needs its frame then */
+            if(tri.groupWithAny || other.groupWithAny || tri.slotOffset == other.slotOffset) return true;
+            const float cosS = dot(_frames[m].os, _frames[o].os);
+            const float cosT = dot(_frames[m].ot, _frames[o].ot);
+            return cosS > _thresholdCos && cosT > _thresholdCos;
+        }
+
+        /* Angle-weighted average of the members with derivatives, summed in
+           triangle order so the result doesn't depend on the order in which
+           the group was collected */
+        int addSpace(const int* const subgroup, const std::size_t count) {
+            TangentSpace space{{0.0f, 0.0f, 0.0f}, 0.0f, {0.0f, 0.0f, 0.0f}, 0.0f};
+            float angleSum = 0.0f;
+            for(std::size_t k = 0; k != count; ++k) {
+                const int o = subgroup[k];
+                const Triangle& member = _triangles[_members[o]];
+                if(member.groupWithAny) continue;
+                const Derivatives& d = _derivatives[_members[o]];
+                const MemberFrame& frame = _frames[o];
+                space.os = space.os + frame.angle*frame.os;
+                space.ot = space.ot + frame.angle*frame.ot;
+                space.magS += frame.angle*d.magS;
+                space.magT += frame.angle*d.magT;
+                angleSum += frame.angle;
+            }
+            space.os = normalizedIfNonZero(space.os);
+            space.ot = normalizedIfNonZero(space.ot);
+            if(angleSum > 0.0f) {
+                space.magS /= angleSum;
+                space.magT /= angleSum;
+            }
+            _out.spaces.push_back(space);
+            return int(_out.spaces.size()) - 1;
+        }
+
+        void writeMember(const std::size_t m, const int space) {
+            const Triangle& tri = _triangles[_members[m]];
+            const int corner = tri.cornerOf(_vertex);
+            _out.write(tri.slotOffset + tri.faceCorner[corner], space, _orientationPreserving);
+        }
+
+        void generate() {
+            const std::size_t memberCount = _members.size();
+            const Vec3& n = _vertices[_vertex].normal;
+
+            /* The steps are kept in separate loops over the members, so the
+               square roots and divisions of different members overlap
+               instead of waiting on each other */
+            _frames.resize(memberCount);
+            for(std::size_t m = 0; m != memberCount; ++m) {
+                if(_triangles[_members[m]].groupWithAny) continue;
+                const Derivatives& d = _derivatives[_members[m]];
+                _frames[m].os = normalizedIfNonZero(projectOntoPlane(d.os, n));
+                _frames[m].ot = normalizedIfNonZero(projectOntoPlane(d.ot, n));
+            }
+
+            /* Directions of the edges leaving the vertex, projected into its
+               tangent plane. Neighbouring triangles of the fan share an edge,
+               so each direction is computed once; small fans only, as it's a
+               linear search. */
+            const bool shareEdges = memberCount <= 32;
+            _edgeEnds.clear();
+            _edgeOf.resize(memberCount*2);
+            for(std::size_t m = 0; m != memberCount; ++m) {
+                const Triangle& tri = _triangles[_members[m]];
+                if(tri.groupWithAny) continue;
+                const int corner = tri.cornerOf(_vertex);
+                const int ends[]{tri.vertex[(corner + 2)%3], tri.vertex[(corner + 1)%3]};
+                for(int k = 0; k != 2; ++k) {
+                    std::size_t e = shareEdges ? 0 : _edgeEnds.size();
+                    while(e != _edgeEnds.size() && _edgeEnds[e] != ends[k]) ++e;
+                    if(e == _edgeEnds.size()) _edgeEnds.push_back(ends[k]);
+                    _edgeOf[m*2 + k] = int(e);
+                }
+            }
+            const Vec3& p1 = _vertices[_vertex].position;
+            _edgeDirections.resize(_edgeEnds.size());
+            for(std::size_t e = 0; e != _edgeEnds.size(); ++e)
+                _edgeDirections[e] = normalizedIfNonZero(projectOntoPlane(_vertices[_edgeEnds[e]].position - p1, n));
+
+            for(std::size_t m = 0; m != memberCount; ++m) {
+                if(_triangles[_members[m]].groupWithAny) continue;
+                /* Clamped against rounding; a NaN passes through as it is */
+                float cosine = dot(_edgeDirections[_edgeOf[m*2]], _edgeDirections[_edgeOf[m*2 + 1]]);
+                if(cosine > 1.0f) cosine = 1.0f;
+                else if(cosine < -1.0f) cosine = -1.0f;
+                _frames[m].angle = cosine;
+            }
+            for(std::size_t m = 0; m != memberCount; ++m) {
+                if(_triangles[_members[m]].groupWithAny) continue;
+                _frames[m].angle = float(std::acos(double(_frames[m].angle)));
+            }
+
+            /* Member positions in triangle order */
+            _order.resize(memberCount);
+            for(std::size_t m = 0; m != memberCount; ++m) _order[m] = int(m);
+            std::sort(_order.begin(), _order.end(), [&](const int a, const int b) {
+                return _members[a] < _members[b];
             });
 
-            std::size_t known = 0;
-            while(known != knownSubgroups.size() && knownSubgroups[known] != subgroup)
-                ++known;
-            if(known == knownSubgroups.size()) {
-                /* Angle-weighted average of the members with derivatives */
-                TangentSpace space;
-                space.os = {0.0f, 0.0f, 0.0f};
-                space.ot = {0.0f, 0.0f, 0.0f};
-                space.magS = 0.0f;
-                space.magT = 0.0f;
-                float angleSum = 0.0f;
-                for(const int o: subgroup) {
-                    const Triangle& member = triangles[groupMembers[o]];
-                    if(member.groupWithAny) continue;
-                    const MemberFrame& frame = frames[o];
-                    space.os = space.os + frame.angle*frame.os;
-                    space.ot = space.ot + frame.angle*frame.ot;
-                    space.magS += frame.angle*member.magS;
-                    space.magT += frame.angle*member.magT;
-                    angleSum += frame.angle;
-                }
-                space.os = normalizedIfNonZero(space.os);
-                space.ot = normalizedIfNonZero(space.ot);
-                if(angleSum > 0.0f) {
-                    space.magS /= angleSum;
-                    space.magT /= angleSum;
-                }
-                knownSubgroups.push_back(subgroup);
-                knownSpaces.push_back(space);
+            /* Usually every member joins every other, then all share one
+               space */
+            bool allJoin = true;
+            for(std::size_t m = 0; m != memberCount && allJoin; ++m)
+                for(std::size_t o = m + 1; o != memberCount && allJoin; ++o)
+                    allJoin = joins(m, o);
+            if(allJoin) {
+                const int space = addSpace(_order.data(), memberCount);
+                for(std::size_t m = 0; m != memberCount; ++m)
+                    writeMember(m, space);
+                return;
             }
 
-            const int corner = tri.cornerOf(group.vertex);
-            TangentSpace& out = spaces[tri.slotOffset + tri.faceCorner[corner]];
-            const int writes = out.writes;
-            out = writes == 1 ? average(out, knownSpaces[known]) : knownSpaces[known];
-            out.writes = writes + 1;
-            out.orientationPreserving = group.orientationPreserving;
+            /* Otherwise each member takes the members it joins; equal sets
+               share their space */
+            _known.clear();
+            _knownMembers.clear();
+            for(std::size_t m = 0; m != memberCount; ++m) {
+                const std::size_t subgroupOffset = _knownMembers.size();
+                for(const int o: _order)
+                    if(joins(m, std::size_t(o))) _knownMembers.push_back(o);
+                const std::size_t subgroupCount = _knownMembers.size() - subgroupOffset;
+
+                int space = -1;
+                for(const Known& known: _known) {
+                    if(known.count == subgroupCount && std::equal(_knownMembers.begin() + known.offset, _knownMembers.begin() + known.offset + known.count, _knownMembers.begin() + subgroupOffset)) {
+                        space = known.space;
+                        break;
+                    }
+                }
+                if(space == -1) {
+                    space = addSpace(_knownMembers.data() + subgroupOffset, subgroupCount);
+                    _known.push_back({subgroupOffset, subgroupCount, space});
+                } else _knownMembers.resize(subgroupOffset);
+
+                writeMember(m, space);
+            }
         }
-    }
-}
+
+        struct Known {
+            std::size_t offset, count;
+            int space;
+        };
+
+        std::vector<Triangle>& _triangles;
+        const Derivatives* _derivatives;
+        const Corner* _vertices;
+        CornerSpaces& _out;
+        float _thresholdCos;
+
+        /* The group being worked on; buffers are reused across groups */
+        int _vertex;
+        bool _orientationPreserving;
+        std::vector<int> _members, _stack, _order;
+        std::vector<MemberFrame> _frames;
+        std::vector<int> _edgeEnds, _edgeOf;
+        std::vector<Vec3> _edgeDirections;
+        std::vector<Known> _known;
+        std::vector<int> _knownMembers;
+};
 
 /* Degenerate triangles take the space of the first good corner on the same
    welded vertex; the missing corner of a quad with one degenerate half takes
-   the space of the good half's corner at the same position */
-void fillDegenerateCorners(std::vector<TangentSpace>& spaces, const std::vector<Triangle>& triangles, const std::size_t goodCount, const CornerData& data, const std::size_t slotCount) {
-    std::vector<int> firstGoodSlot(slotCount, -1);
+   the space of the good half's corner at the same position. missingVertex
+   has the vertex of that missing corner for each such quad, in triangle
+   order. */
+void fillDegenerateCorners(CornerSpaces& spaces, const std::vector<Triangle>& triangles, const std::size_t goodCount, const Corner* const vertices, const std::size_t vertexCount, const std::vector<int>& missingVertex) {
+    std::vector<int> firstGoodSlot(vertexCount, -1);
     for(std::size_t t = 0; t != goodCount; ++t)
         for(int i = 0; i != 3; ++i) {
             const Triangle& tri = triangles[t];
@@ -601,20 +926,21 @@ void fillDegenerateCorners(std::vector<TangentSpace>& spaces, const std::vector<
         if(tri.quadWithOneDegenerate) continue;
         for(int i = 0; i != 3; ++i) {
             const int source = firstGoodSlot[tri.vertex[i]];
-            if(source != -1) spaces[tri.slotOffset + tri.faceCorner[i]] = spaces[source];
+            if(source != -1) spaces.copy(tri.slotOffset + tri.faceCorner[i], source);
         }
     }
 
+    std::size_t quad = 0;
     for(std::size_t t = 0; t != goodCount; ++t) {
         const Triangle& tri = triangles[t];
         if(!tri.quadWithOneDegenerate) continue;
         int missing = 0;
         while(missing == tri.faceCorner[0] || missing == tri.faceCorner[1] || missing == tri.faceCorner[2])
             ++missing;
-        const Vec3& missingPosition = data.positions[tri.slotOffset + missing];
+        const Vec3& missingPosition = vertices[missingVertex[quad++]].position;
         for(int i = 0; i != 3; ++i) {
-            if(data.positions[tri.slotOffset + tri.faceCorner[i]] == missingPosition) {
-                spaces[tri.slotOffset + missing] = spaces[tri.slotOffset + tri.faceCorner[i]];
+            if(vertices[tri.vertex[i]].position == missingPosition) {
+                spaces.copy(tri.slotOffset + missing, tri.slotOffset + tri.faceCorner[i]);
                 break;
             }
         }
@@ -649,10 +975,7 @@ extern "C" tbool genTangSpace(const SMikkTSpaceContext* const pContext, const fl
     }
     if(triangleCount == 0) return 0;
 
-    CornerData data;
-    data.positions.resize(slotCount);
-    data.normals.resize(slotCount);
-    data.textureCoordinates.resize(slotCount);
+    const std::unique_ptr<Corner[]> corners = uninitialized<Corner>(slotCount);
     std::vector<Triangle> triangles;
     triangles.reserve(triangleCount);
     {
@@ -665,17 +988,27 @@ extern "C" tbool genTangSpace(const SMikkTSpaceContext* const pContext, const fl
                 api.m_getPosition(pContext, position, f, i);
                 api.m_getNormal(pContext, normal, f, i);
                 api.m_getTexCoord(pContext, texCoord, f, i);
-                data.positions[slot + i] = {position[0], position[1], position[2]};
-                data.normals[slot + i] = {normal[0], normal[1], normal[2]};
-                data.textureCoordinates[slot + i] = {texCoord[0], texCoord[1]};
+                Corner& corner = corners[slot + i];
+                corner.position = {position[0], position[1], position[2]};
+                corner.normal = {normal[0], normal[1], normal[2]};
+                corner.textureCoordinates = {texCoord[0], texCoord[1]};
             }
 
             const auto addTriangle = [&](const int a, const int b, const int c) {
                 Triangle tri;
-                tri.vertex = {{slot + a, slot + b, slot + c}};
-                tri.faceCorner = {{std::uint8_t(a), std::uint8_t(b), std::uint8_t(c)}};
-                tri.face = f;
+                tri.vertex[0] = slot + a;
+                tri.vertex[1] = slot + b;
+                tri.vertex[2] = slot + c;
+                tri.neighbour[0] = tri.neighbour[1] = tri.neighbour[2] = -1;
                 tri.slotOffset = slot;
+                tri.faceCorner[0] = std::uint8_t(a);
+                tri.faceCorner[1] = std::uint8_t(b);
+                tri.faceCorner[2] = std::uint8_t(c);
+                tri.grouped = 0;
+                tri.degenerate = false;
+                tri.quadWithOneDegenerate = false;
+                tri.groupWithAny = true;
+                tri.orientationPreserving = false;
                 triangles.push_back(tri);
             };
             if(size == 3) addTriangle(0, 1, 2);
@@ -684,13 +1017,13 @@ extern "C" tbool genTangSpace(const SMikkTSpaceContext* const pContext, const fl
                    position space on a tie, so the result doesn't depend on
                    which corner the quad starts at */
                 const auto uvDistanceSquared = [&](const int a, const int b) {
-                    const Vec2& ta = data.textureCoordinates[slot + a];
-                    const Vec2& tb = data.textureCoordinates[slot + b];
+                    const Vec2& ta = corners[slot + a].textureCoordinates;
+                    const Vec2& tb = corners[slot + b].textureCoordinates;
                     const Vec3 d{tb.x - ta.x, tb.y - ta.y, 0.0f};
                     return dot(d, d);
                 };
                 const auto positionDistanceSquared = [&](const int a, const int b) {
-                    const Vec3 d = data.positions[slot + b] - data.positions[slot + a];
+                    const Vec3 d = corners[slot + b].position - corners[slot + a].position;
                     return dot(d, d);
                 };
                 const float uv02 = uvDistanceSquared(0, 2);
@@ -711,72 +1044,92 @@ extern "C" tbool genTangSpace(const SMikkTSpaceContext* const pContext, const fl
 
     /* Corners with identical data become one vertex. The bounds start at
        the first corner of the first face, whatever its size. */
+    Scratch scratch;
+    std::size_t vertexCount;
     {
-        std::vector<int> list;
-        list.reserve(triangles.size()*3);
-        for(const Triangle& tri: triangles)
-            for(int i = 0; i != 3; ++i) list.push_back(tri.vertex[i]);
-        Vec3 boundsStart = data.positions[list[0]];
+        Vec3 boundsStart = corners[0].position;
         if(faceSizes[0] != 3 && faceSizes[0] != 4 && faceSizes[0] > 0) {
             float position[3];
             api.m_getPosition(pContext, position, 0, 0);
             boundsStart = {position[0], position[1], position[2]};
         }
-        const std::vector<int> representative = weldCorners(list, data, boundsStart);
-        for(std::size_t t = 0; t != triangles.size(); ++t)
-            for(int i = 0; i != 3; ++i)
-                triangles[t].vertex[i] = representative[t*3 + i];
+        const std::size_t listSize = triangles.size()*3;
+        int* const listScratch = scratch.take<int>(listSize);
+        weldCorners(triangles, corners.get(), listScratch, boundsStart);
+        /* There are at least as many triangle corners as slots */
+        vertexCount = compactVertices(triangles, corners.get(), slotCount, listScratch);
+        scratch.give(listScratch, listSize*sizeof(int));
+        scratch.give(corners.get() + vertexCount, (slotCount - vertexCount)*sizeof(Corner));
     }
+    const Corner* const vertices = corners.get();
 
     /* Triangles with two coinciding positions get their spaces from
        neighbours at the end */
+    bool anyDegenerate = false;
     for(Triangle& tri: triangles) {
-        const Vec3& p0 = data.positions[tri.vertex[0]];
-        const Vec3& p1 = data.positions[tri.vertex[1]];
-        const Vec3& p2 = data.positions[tri.vertex[2]];
+        const Vec3& p0 = vertices[tri.vertex[0]].position;
+        const Vec3& p1 = vertices[tri.vertex[1]].position;
+        const Vec3& p2 = vertices[tri.vertex[2]].position;
         tri.degenerate = p0 == p1 || p0 == p2 || p1 == p2;
+        anyDegenerate = anyDegenerate || tri.degenerate;
     }
-    for(std::size_t t = 0; t + 1 < triangles.size(); ) {
-        if(triangles[t].face != triangles[t + 1].face) {
-            ++t;
-            continue;
+    std::size_t goodCount = triangles.size();
+    std::vector<int> missingVertex;
+    if(anyDegenerate) {
+        for(std::size_t t = 0; t + 1 < triangles.size(); ) {
+            Triangle& a = triangles[t];
+            Triangle& b = triangles[t + 1];
+            if(a.slotOffset != b.slotOffset) {
+                ++t;
+                continue;
+            }
+            if(a.degenerate != b.degenerate) {
+                a.quadWithOneDegenerate = b.quadWithOneDegenerate = true;
+                /* Where the good half's missing corner is in the other half */
+                const Triangle& good = a.degenerate ? b : a;
+                const Triangle& other = a.degenerate ? a : b;
+                int missing = 0;
+                while(missing == good.faceCorner[0] || missing == good.faceCorner[1] || missing == good.faceCorner[2])
+                    ++missing;
+                missingVertex.push_back(other.vertex[other.faceCorner[0] == missing ? 0 : other.faceCorner[1] == missing ? 1 : 2]);
+            }
+            t += 2;
         }
-        if(triangles[t].degenerate != triangles[t + 1].degenerate)
-            triangles[t].quadWithOneDegenerate = triangles[t + 1].quadWithOneDegenerate = true;
-        t += 2;
+
+        /* Good triangles first, in their original order */
+        std::stable_partition(triangles.begin(), triangles.end(), [](const Triangle& tri) {
+            return !tri.degenerate;
+        });
+        goodCount = std::size_t(std::find_if(triangles.begin(), triangles.end(), [](const Triangle& tri) {
+            return tri.degenerate;
+        }) - triangles.begin());
     }
 
-    /* Good triangles first, in their original order */
-    std::stable_partition(triangles.begin(), triangles.end(), [](const Triangle& tri) {
-        return !tri.degenerate;
-    });
-    const std::size_t goodCount = std::size_t(std::find_if(triangles.begin(), triangles.end(), [](const Triangle& tri) {
-        return tri.degenerate;
-    }) - triangles.begin());
+    Derivatives* const derivatives = scratch.take<Derivatives>(goodCount);
+    initTriangleDerivatives(triangles, derivatives, goodCount, vertices);
+    unifyQuadOrientation(triangles, goodCount, vertices);
+    findNeighbours(triangles, goodCount, vertexCount, scratch);
 
-    initTriangleDerivatives(triangles, goodCount, data);
-    unifyQuadOrientation(triangles, goodCount, data);
-    findNeighbours(triangles, goodCount);
-
-    std::vector<int> members;
-    const std::vector<Group> groups = buildGroups(triangles, goodCount, members);
-
-    std::vector<TangentSpace> spaces(slotCount);
-    generateTangentSpaces(spaces, triangles, groups, members, thresholdCos, data);
-    fillDegenerateCorners(spaces, triangles, goodCount, data, slotCount);
+    CornerSpaces spaces{scratch, slotCount};
+    spaces.spaces.reserve(goodCount);
+    GroupSpaces{triangles, derivatives, vertices, spaces, thresholdCos}.run(goodCount);
+    if(anyDegenerate)
+        fillDegenerateCorners(spaces, triangles, goodCount, vertices, vertexCount, missingVertex);
 
     std::size_t slot = 0;
     for(int f = 0; f < faceCount; ++f) {
         const int size = faceSizes[f];
         if(size != 3 && size != 4) continue;
         for(int i = 0; i != size; ++i, ++slot) {
-            const TangentSpace& space = spaces[slot];
+            const int index = spaces.index[slot];
+            const TangentSpace& space = index == -1 ? DefaultSpace : spaces.spaces[index];
+            const bool orientationPreserving = spaces.state[slot] & 4;
             const float tangent[3]{space.os.x, space.os.y, space.os.z};
             const float bitangent[3]{space.ot.x, space.ot.y, space.ot.z};
             if(api.m_setTSpace)
-                api.m_setTSpace(pContext, tangent, bitangent, space.magS, space.magT, space.orientationPreserving ? 1 : 0, f, i);
+                api.m_setTSpace(pContext, tangent, bitangent, space.magS, space.magT, orientationPreserving ? 1 : 0, f, i);
             if(api.m_setTSpaceBasic)
-                api.m_setTSpaceBasic(pContext, tangent, space.orientationPreserving ? 1.0f : -1.0f, f, i);
+                api.m_setTSpaceBasic(pContext, tangent, orientationPreserving ? 1.0f : -1.0f, f, i);
         }
     }
     return 1;
