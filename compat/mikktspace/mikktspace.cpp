@@ -10,6 +10,10 @@
 #include <type_traits>
 #include <vector>
 
+#ifdef __SSE2__
+#include <emmintrin.h>
+#endif
+
 /* Results are compared against other MikkTSpace implementations to within
    float rounding, so every arithmetic expression below keeps the operand
    order and the float/double mix of the published algorithm. */
@@ -65,10 +69,12 @@ Vec3 normalizedIfNonZero(const Vec3& v) {
     return isNonZero(v) ? (1.0f/length(v))*v : v;
 }
 
+#ifndef __SSE2__
 /* Removes the component along the unit normal */
 Vec3 projectOntoPlane(const Vec3& v, const Vec3& normal) {
     return v - dot(normal, v)*normal;
 }
+#endif
 
 /* The four values that make up a finished tangent space */
 struct TangentSpace {
@@ -91,6 +97,15 @@ TangentSpace mean(const TangentSpace& a, const TangentSpace& b) {
     out.os = normalizedIfNonZero(a.os + b.os);
     out.ot = normalizedIfNonZero(a.ot + b.ot);
     return out;
+}
+
+/* Only a hint, so compilers without it just skip it */
+inline void prefetch(const void* const address) {
+    #if defined(__GNUC__) || defined(__clang__)
+    __builtin_prefetch(address);
+    #else
+    static_cast<void>(address);
+    #endif
 }
 
 /* Flat arrays sized once, without the zero fill std::vector would do */
@@ -223,13 +238,6 @@ float texCoordAreaTimesTwo(const Vec2& t1, const Vec2& t2, const Vec2& t3) {
     return t21x*t31y - t21y*t31x;
 }
 
-bool sameCorner(const Corner& a, const Corner& b) {
-    return a.position == b.position &&
-           a.normal == b.normal &&
-           a.textureCoordinates.x == b.textureCoordinates.x &&
-           a.textureCoordinates.y == b.textureCoordinates.y;
-}
-
 float component(const Vec3& v, const int axis) {
     return axis == 0 ? v.x : axis == 1 ? v.y : v.z;
 }
@@ -257,9 +265,22 @@ int weldCell(const float min, const float max, const float value) {
     return int(index);
 }
 
+/* What the splits move around is kept small; the rest of the corner sits
+   in a per-bucket side array, so comparing corners in a leaf doesn't read
+   the big corner array at random again */
 struct WeldEntry {
     float position[3];
+    /* Index into the bucket's side array */
+    int local;
+};
+
+/* The bounds are taken with whole 16-byte loads */
+static_assert(sizeof(WeldEntry) == 16, "weld entries are expected to be 16 bytes");
+
+struct WeldSide {
     int listIndex;
+    Vec3 normal;
+    Vec2 textureCoordinates;
 };
 
 /* Bit pattern that is equal exactly when the floats compare equal, for
@@ -270,17 +291,25 @@ std::uint32_t weldBits(const float value) {
     return value == 0.0f ? 0u : bits;
 }
 
-bool hasNaN(const Corner& c) {
-    const float* const v[]{&c.position.x, &c.position.y, &c.position.z, &c.normal.x, &c.normal.y, &c.normal.z, &c.textureCoordinates.x, &c.textureCoordinates.y};
-    for(const float* f: v) if(*f != *f) return true;
+bool hasNaN(const WeldEntry& e, const WeldSide& s) {
+    const float v[]{e.position[0], e.position[1], e.position[2], s.normal.x, s.normal.y, s.normal.z, s.textureCoordinates.x, s.textureCoordinates.y};
+    for(const float f: v) if(f != f) return true;
     return false;
+}
+
+bool sameCorner(const WeldEntry& a, const WeldSide& as, const WeldEntry& b, const WeldSide& bs) {
+    return a.position[0] == b.position[0] && a.position[1] == b.position[1] && a.position[2] == b.position[2] &&
+           as.normal == bs.normal &&
+           as.textureCoordinates.x == bs.textureCoordinates.x &&
+           as.textureCoordinates.y == bs.textureCoordinates.y;
 }
 
 struct Welder {
     /* Corner i of the weld list is corner i%3 of triangle i/3; its vertex
        starts as its own slot and becomes the representative's slot */
     Triangle* triangles;
-    const Corner* corners;
+    /* Side data of the bucket being split */
+    const WeldSide* side;
     /* Scratch reused by every split, sized for the biggest bucket */
     std::vector<int> highs, lows;
     struct LeafKey {
@@ -288,11 +317,6 @@ struct Welder {
         int entry;
     };
     std::vector<LeafKey> leafKeys;
-
-    int slotOf(const int i) const {
-        const Triangle& tri = triangles[i/3];
-        return tri.slotOffset + tri.faceCorner[i%3];
-    }
 
     int& representative(const int i) {
         return triangles[i/3].vertex[i%3];
@@ -308,8 +332,23 @@ struct Welder {
 
         /* Same comparisons as a min/max update with else-if, so a NaN first
            entry keeps its axis NaN like there */
-        float min[3]{entries[0].position[0], entries[0].position[1], entries[0].position[2]};
-        float max[3]{min[0], min[1], min[2]};
+        float min[4]{entries[0].position[0], entries[0].position[1], entries[0].position[2], 0.0f};
+        float max[4]{min[0], min[1], min[2], 0.0f};
+        #ifdef __SSE2__
+        /* minps/maxps pick the first operand exactly when it compares less
+           or greater, so NaNs and zeros come out as with the scalar loop;
+           the fourth lane is the side index and gets ignored */
+        {
+            __m128 vmin = _mm_loadu_ps(min), vmax = _mm_loadu_ps(max);
+            for(int e = 1; e < count; ++e) {
+                const __m128 p = _mm_loadu_ps(entries[e].position);
+                vmin = _mm_min_ps(p, vmin);
+                vmax = _mm_max_ps(p, vmax);
+            }
+            _mm_storeu_ps(min, vmin);
+            _mm_storeu_ps(max, vmax);
+        }
+        #else
         for(int e = 1; e < count; ++e) {
             for(int a = 0; a != 3; ++a) {
                 const float p = entries[e].position[a];
@@ -317,6 +356,7 @@ struct Welder {
                 max[a] = max[a] < p ? p : max[a];
             }
         }
+        #endif
         const int axis = widestAxis({max[0] - min[0], max[1] - min[1], max[2] - min[2]});
         const float lo = min[axis], hi = max[axis];
         const float middle = 0.5f*(hi + lo);
@@ -349,12 +389,11 @@ struct Welder {
         /* Pairwise for the usual handful of corners at one position */
         if(count <= 32) {
             for(int e = 1; e < count; ++e) {
-                const int i = entries[e].listIndex;
-                const Corner& corner = corners[slotOf(i)];
+                const WeldSide& s = side[entries[e].local];
                 for(int e2 = 0; e2 != e; ++e2) {
-                    const int i2 = entries[e2].listIndex;
-                    if(sameCorner(corner, corners[slotOf(i2)])) {
-                        representative(i) = representative(i2);
+                    const WeldSide& s2 = side[entries[e2].local];
+                    if(sameCorner(entries[e], s, entries[e2], s2)) {
+                        representative(s.listIndex) = representative(s2.listIndex);
                         break;
                     }
                 }
@@ -367,11 +406,12 @@ struct Welder {
            Corners with a NaN equal nothing and stay their own. */
         leafKeys.clear();
         for(int e = 0; e != count; ++e) {
-            const Corner& c = corners[slotOf(entries[e].listIndex)];
-            if(hasNaN(c)) continue;
-            leafKeys.push_back({{weldBits(c.position.x), weldBits(c.position.y), weldBits(c.position.z),
-                                 weldBits(c.normal.x), weldBits(c.normal.y), weldBits(c.normal.z),
-                                 weldBits(c.textureCoordinates.x), weldBits(c.textureCoordinates.y)}, e});
+            const WeldEntry& c = entries[e];
+            const WeldSide& s = side[c.local];
+            if(hasNaN(c, s)) continue;
+            leafKeys.push_back({{weldBits(c.position[0]), weldBits(c.position[1]), weldBits(c.position[2]),
+                                 weldBits(s.normal.x), weldBits(s.normal.y), weldBits(s.normal.z),
+                                 weldBits(s.textureCoordinates.x), weldBits(s.textureCoordinates.y)}, e});
         }
         std::sort(leafKeys.begin(), leafKeys.end(), [](const LeafKey& a, const LeafKey& b) {
             const int order = std::memcmp(a.bits, b.bits, sizeof(a.bits));
@@ -382,7 +422,7 @@ struct Welder {
                 first = k;
                 continue;
             }
-            representative(entries[leafKeys[k].entry].listIndex) = representative(entries[leafKeys[first].entry].listIndex);
+            representative(side[entries[leafKeys[k].entry].local].listIndex) = representative(side[entries[leafKeys[first].entry].local].listIndex);
         }
     }
 };
@@ -391,11 +431,18 @@ struct Welder {
    identical position, normal and texture coordinates. Floats compare by
    value, so +0 and -0 weld and NaNs never do. The corners are listed in
    triangle order; cellEntries has room for all of them. */
-void weldCorners(std::vector<Triangle>& triangles, const Corner* const corners, int* const cellEntries, const Vec3& boundsStart) {
+void weldCorners(std::vector<Triangle>& triangles, const Corner* const corners, const std::size_t slotCount, int* const cellEntries, const Vec3& boundsStart) {
     const std::size_t listSize = triangles.size()*3;
-    const auto position = [&](const std::size_t i) -> const Vec3& {
+    /* Without quads the list is the slots in order, which saves looking at
+       the triangle for each corner visited at random below */
+    const bool listIsSlots = slotCount == listSize;
+    const auto slotOf = [&](const std::size_t i) -> std::size_t {
+        if(listIsSlots) return i;
         const Triangle& tri = triangles[i/3];
-        return corners[tri.slotOffset + tri.faceCorner[i%3]].position;
+        return std::size_t(tri.slotOffset) + tri.faceCorner[i%3];
+    };
+    const auto position = [&](const std::size_t i) -> const Vec3& {
+        return corners[slotOf(i)].position;
     };
 
     Vec3 min = boundsStart, max = boundsStart;
@@ -408,10 +455,16 @@ void weldCorners(std::vector<Triangle>& triangles, const Corner* const corners, 
     const int axis = widestAxis(max - min);
     const float lo = component(min, axis), hi = component(max, axis);
 
-    /* Buckets keep the list order */
+    /* Buckets keep the list order. The bucket of each corner is kept for
+       the second pass so it doesn't read all corners again. */
+    static_assert(WeldCells <= 65536, "bucket index has to fit 16 bits");
+    const std::unique_ptr<std::uint16_t[]> cellOf = uninitialized<std::uint16_t>(listSize);
     std::vector<int> cellStart(WeldCells + 1, 0);
-    for(std::size_t i = 0; i != listSize; ++i)
-        ++cellStart[weldCell(lo, hi, component(position(i), axis)) + 1];
+    for(std::size_t i = 0; i != listSize; ++i) {
+        const int cell = weldCell(lo, hi, component(position(i), axis));
+        cellOf[i] = std::uint16_t(cell);
+        ++cellStart[cell + 1];
+    }
     int largestCell = 0;
     for(int c = 0; c != WeldCells; ++c) {
         largestCell = std::max(largestCell, cellStart[c + 1]);
@@ -420,18 +473,25 @@ void weldCorners(std::vector<Triangle>& triangles, const Corner* const corners, 
     {
         std::vector<int> fill(cellStart.begin(), cellStart.end() - 1);
         for(std::size_t i = 0; i != listSize; ++i)
-            cellEntries[fill[weldCell(lo, hi, component(position(i), axis))]++] = int(i);
+            cellEntries[fill[cellOf[i]]++] = int(i);
     }
 
-    Welder welder{triangles.data(), corners, std::vector<int>(largestCell), std::vector<int>(largestCell), {}};
+    std::vector<WeldSide> side(largestCell);
+    Welder welder{triangles.data(), side.data(), std::vector<int>(largestCell), std::vector<int>(largestCell), {}};
     std::vector<WeldEntry> entries(largestCell);
     for(int c = 0; c != WeldCells; ++c) {
         const int count = cellStart[c + 1] - cellStart[c];
         if(count < 2) continue;
+        /* The corners of a bucket are spread over the whole mesh; fetching
+           the triangle and then the corner ahead hides the two misses */
+        const int* const cell = cellEntries + cellStart[c];
         for(int e = 0; e != count; ++e) {
-            const int i = cellEntries[cellStart[c] + e];
-            const Vec3& p = position(i);
-            entries[e] = {{p.x, p.y, p.z}, i};
+            if(!listIsSlots && e + 16 < count) prefetch(&triangles[cell[e + 16]/3]);
+            if(e + 8 < count) prefetch(&corners[slotOf(cell[e + 8])]);
+            const int i = cell[e];
+            const Corner& corner = corners[slotOf(i)];
+            entries[e] = {{corner.position.x, corner.position.y, corner.position.z}, e};
+            side[e] = {i, corner.normal, corner.textureCoordinates};
         }
         welder.split(entries.data(), count);
     }
@@ -687,6 +747,78 @@ void findNeighbours(std::vector<Triangle>& triangles, const std::size_t goodCoun
 struct MemberFrame {
     Vec3 os, ot;  /* projected into the vertex's tangent plane, unit */
     float angle;  /* corner angle in that plane */
+    /* Copied from the triangle for the pairwise checks */
+    int face;
+    bool groupWithAny;
+};
+
+/* Projects vectors into the plane of a unit normal and normalizes them, the
+   same as normalizedIfNonZero(projectOntoPlane()) one by one. Kept as
+   separate coordinate arrays so four go through each square root and
+   division at once; every lane does the scalar operations in the same
+   order, so the results are the same bits. */
+class PlaneNormalizer {
+    public:
+        void clear() { _count = 0; }
+
+        std::size_t size() const { return _count; }
+
+        std::size_t add(const Vec3& v) {
+            if(_count + 4 > _x.size()) {
+                _x.resize(_count + 64);
+                _y.resize(_count + 64);
+                _z.resize(_count + 64);
+            }
+            _x[_count] = v.x;
+            _y[_count] = v.y;
+            _z[_count] = v.z;
+            return _count++;
+        }
+
+        void run(const Vec3& n) {
+            #ifdef __SSE2__
+            /* Padding lanes compute garbage nobody reads */
+            for(std::size_t i = _count; i%4; ++i) _x[i] = _y[i] = _z[i] = 0.0f;
+            const __m128 nx = _mm_set1_ps(n.x), ny = _mm_set1_ps(n.y), nz = _mm_set1_ps(n.z);
+            const __m128 smallest = _mm_set1_ps(std::numeric_limits<float>::min());
+            const __m128 absMask = _mm_castsi128_ps(_mm_set1_epi32(0x7fffffff));
+            const __m128 one = _mm_set1_ps(1.0f);
+            for(std::size_t i = 0; i < _count; i += 4) {
+                const __m128 vx = _mm_loadu_ps(&_x[i]), vy = _mm_loadu_ps(&_y[i]), vz = _mm_loadu_ps(&_z[i]);
+                const __m128 d = _mm_add_ps(_mm_add_ps(_mm_mul_ps(nx, vx), _mm_mul_ps(ny, vy)), _mm_mul_ps(nz, vz));
+                const __m128 px = _mm_sub_ps(vx, _mm_mul_ps(d, nx));
+                const __m128 py = _mm_sub_ps(vy, _mm_mul_ps(d, ny));
+                const __m128 pz = _mm_sub_ps(vz, _mm_mul_ps(d, nz));
+                const __m128 nonZero = _mm_or_ps(_mm_or_ps(
+                    _mm_cmpgt_ps(_mm_and_ps(px, absMask), smallest),
+                    _mm_cmpgt_ps(_mm_and_ps(py, absMask), smallest)),
+                    _mm_cmpgt_ps(_mm_and_ps(pz, absMask), smallest));
+                const __m128 lengthSquared = _mm_add_ps(_mm_add_ps(_mm_mul_ps(px, px), _mm_mul_ps(py, py)), _mm_mul_ps(pz, pz));
+                const __m128 scale = _mm_div_ps(one, _mm_sqrt_ps(lengthSquared));
+                const auto select = [&](const __m128 p) {
+                    return _mm_or_ps(_mm_and_ps(nonZero, _mm_mul_ps(scale, p)), _mm_andnot_ps(nonZero, p));
+                };
+                _mm_storeu_ps(&_x[i], select(px));
+                _mm_storeu_ps(&_y[i], select(py));
+                _mm_storeu_ps(&_z[i], select(pz));
+            }
+            #else
+            for(std::size_t i = 0; i != _count; ++i) {
+                const Vec3 v = normalizedIfNonZero(projectOntoPlane({_x[i], _y[i], _z[i]}, n));
+                _x[i] = v.x;
+                _y[i] = v.y;
+                _z[i] = v.z;
+            }
+            #endif
+        }
+
+        Vec3 operator[](const std::size_t i) const {
+            return {_x[i], _y[i], _z[i]};
+        }
+
+    private:
+        std::size_t _count = 0;
+        std::vector<float> _x, _y, _z;
 };
 
 /* Splits the triangle fan around each vertex into groups that are connected
@@ -743,11 +875,11 @@ class GroupSpaces {
         }
 
         bool joins(const std::size_t m, const std::size_t o) const {
-            const Triangle& tri = _triangles[_members[m]];
-            const Triangle& other = _triangles[_members[o]];
+            const MemberFrame& tri = _frames[m];
+            const MemberFrame& other = _frames[o];
             /* Halves of one quad and triangles without derivatives always
                join; neither needs its frame then */
-            if(tri.groupWithAny || other.groupWithAny || tri.slotOffset == other.slotOffset) return true;
+            if(tri.groupWithAny || other.groupWithAny || tri.face == other.face) return true;
             const float cosS = dot(_frames[m].os, _frames[o].os);
             const float cosT = dot(_frames[m].ot, _frames[o].ot);
             return cosS > _thresholdCos && cosT > _thresholdCos;
@@ -795,11 +927,15 @@ class GroupSpaces {
                square roots and divisions of different members overlap
                instead of waiting on each other */
             _frames.resize(memberCount);
+            _normalizer.clear();
             for(std::size_t m = 0; m != memberCount; ++m) {
-                if(_triangles[_members[m]].groupWithAny) continue;
+                const Triangle& tri = _triangles[_members[m]];
+                _frames[m].face = tri.slotOffset;
+                _frames[m].groupWithAny = tri.groupWithAny;
+                if(tri.groupWithAny) continue;
                 const Derivatives& d = _derivatives[_members[m]];
-                _frames[m].os = normalizedIfNonZero(projectOntoPlane(d.os, n));
-                _frames[m].ot = normalizedIfNonZero(projectOntoPlane(d.ot, n));
+                _normalizer.add(d.os);
+                _normalizer.add(d.ot);
             }
 
             /* Directions of the edges leaving the vertex, projected into its
@@ -822,14 +958,17 @@ class GroupSpaces {
                 }
             }
             const Vec3& p1 = _vertices[_vertex].position;
-            _edgeDirections.resize(_edgeEnds.size());
+            const std::size_t edgeOffset = _normalizer.size();
             for(std::size_t e = 0; e != _edgeEnds.size(); ++e)
-                _edgeDirections[e] = normalizedIfNonZero(projectOntoPlane(_vertices[_edgeEnds[e]].position - p1, n));
+                _normalizer.add(_vertices[_edgeEnds[e]].position - p1);
+            _normalizer.run(n);
 
-            for(std::size_t m = 0; m != memberCount; ++m) {
+            for(std::size_t m = 0, k = 0; m != memberCount; ++m) {
                 if(_triangles[_members[m]].groupWithAny) continue;
+                _frames[m].os = _normalizer[k++];
+                _frames[m].ot = _normalizer[k++];
                 /* Clamped against rounding; a NaN passes through as it is */
-                float cosine = dot(_edgeDirections[_edgeOf[m*2]], _edgeDirections[_edgeOf[m*2 + 1]]);
+                float cosine = dot(_normalizer[edgeOffset + _edgeOf[m*2]], _normalizer[edgeOffset + _edgeOf[m*2 + 1]]);
                 if(cosine > 1.0f) cosine = 1.0f;
                 else if(cosine < -1.0f) cosine = -1.0f;
                 _frames[m].angle = cosine;
@@ -842,9 +981,18 @@ class GroupSpaces {
             /* Member positions in triangle order */
             _order.resize(memberCount);
             for(std::size_t m = 0; m != memberCount; ++m) _order[m] = int(m);
-            std::sort(_order.begin(), _order.end(), [&](const int a, const int b) {
+            const auto memberLess = [&](const int a, const int b) {
                 return _members[a] < _members[b];
-            });
+            };
+            /* Members are distinct triangles, so any sort gives one order;
+               fans are mostly a handful of triangles */
+            if(memberCount > 16) std::sort(_order.begin(), _order.end(), memberLess);
+            else for(std::size_t m = 1; m < memberCount; ++m) {
+                const int value = _order[m];
+                std::size_t k = m;
+                for(; k && memberLess(value, _order[k - 1]); --k) _order[k] = _order[k - 1];
+                _order[k] = value;
+            }
 
             /* Usually every member joins every other, then all share one
                space */
@@ -902,7 +1050,7 @@ class GroupSpaces {
         std::vector<int> _members, _stack, _order;
         std::vector<MemberFrame> _frames;
         std::vector<int> _edgeEnds, _edgeOf;
-        std::vector<Vec3> _edgeDirections;
+        PlaneNormalizer _normalizer;
         std::vector<Known> _known;
         std::vector<int> _knownMembers;
 };
@@ -963,7 +1111,7 @@ extern "C" tbool genTangSpace(const SMikkTSpaceContext* const pContext, const fl
 
     /* Faces other than triangles and quads get no corner slots */
     const int faceCount = api.m_getNumFaces(pContext);
-    std::vector<int> faceSizes(std::max(faceCount, 0));
+    const std::unique_ptr<int[]> faceSizes = uninitialized<int>(std::size_t(std::max(faceCount, 0)));
     std::size_t slotCount = 0, triangleCount = 0;
     for(int f = 0; f < faceCount; ++f) {
         const int size = api.m_getNumVerticesOfFace(pContext, f);
@@ -1055,7 +1203,7 @@ extern "C" tbool genTangSpace(const SMikkTSpaceContext* const pContext, const fl
         }
         const std::size_t listSize = triangles.size()*3;
         int* const listScratch = scratch.take<int>(listSize);
-        weldCorners(triangles, corners.get(), listScratch, boundsStart);
+        weldCorners(triangles, corners.get(), slotCount, listScratch, boundsStart);
         /* There are at least as many triangle corners as slots */
         vertexCount = compactVertices(triangles, corners.get(), slotCount, listScratch);
         scratch.give(listScratch, listSize*sizeof(int));
