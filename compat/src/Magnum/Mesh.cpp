@@ -2,30 +2,13 @@
 
 #include "Corrade/Utility/Assert.h"
 #include "Corrade/Utility/Debug.h"
+#include "printEnum.h"
 
 namespace Magnum {
 
 using Corrade::Utility::Debug;
 
 namespace {
-
-/* Shared by both enums: full or packed name, implementation-specific and
-   unknown values */
-Debug& printEnum(Debug& debug, const char* const enumName, const UnsignedInt value, const char* const* const names, const UnsignedInt nameCount) {
-    const bool packed = debug.immediateFlags() >= Debug::Flag::Packed;
-    if(!packed) debug << enumName << Debug::nospace;
-
-    if(value & (1u << 31))
-        return debug << (packed ? "ImplementationSpecific(" : "::ImplementationSpecific(") << Debug::nospace << Debug::hex << (value & ~(1u << 31)) << Debug::nospace << ")";
-
-    if(value - 1 < nameCount) {
-        if(!packed) debug << "::" << Debug::nospace;
-        return debug << names[value - 1];
-    }
-
-    if(packed) return debug << Debug::hex << value;
-    return debug << "(" << Debug::nospace << Debug::hex << value << Debug::nospace << ")";
-}
 
 constexpr const char* MeshPrimitiveNames[]{
     "Points", "Lines", "LineLoop", "LineStrip",
@@ -53,11 +36,11 @@ UnsignedInt meshIndexTypeSize(const MeshIndexType type) {
 }
 
 Debug& operator<<(Debug& debug, const MeshPrimitive value) {
-    return printEnum(debug, "MeshPrimitive", UnsignedInt(value), MeshPrimitiveNames, sizeof(MeshPrimitiveNames)/sizeof(MeshPrimitiveNames[0]));
+    return Implementation::printEnum(debug, "MeshPrimitive", UnsignedInt(value), MeshPrimitiveNames, sizeof(MeshPrimitiveNames)/sizeof(MeshPrimitiveNames[0]));
 }
 
 Debug& operator<<(Debug& debug, const MeshIndexType value) {
-    return printEnum(debug, "MeshIndexType", UnsignedInt(value), MeshIndexTypeNames, sizeof(MeshIndexTypeNames)/sizeof(MeshIndexTypeNames[0]));
+    return Implementation::printEnum(debug, "MeshIndexType", UnsignedInt(value), MeshIndexTypeNames, sizeof(MeshIndexTypeNames)/sizeof(MeshIndexTypeNames[0]));
 }
 
 }

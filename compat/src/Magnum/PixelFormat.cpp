@@ -2,6 +2,7 @@
 
 #include "Corrade/Utility/Assert.h"
 #include "Corrade/Utility/Debug.h"
+#include "printEnum.h"
 #include "Magnum/Math/Vector3.h"
 
 namespace Magnum {
@@ -9,24 +10,6 @@ namespace Magnum {
 using Corrade::Utility::Debug;
 
 namespace {
-
-/* Shared by both enums: full or packed name, implementation-specific and
-   unknown values */
-Debug& printFormat(Debug& debug, const char* const enumName, const UnsignedInt value, const char* const* const names, const UnsignedInt nameCount) {
-    const bool packed = debug.immediateFlags() >= Debug::Flag::Packed;
-    if(!packed) debug << enumName << Debug::nospace;
-
-    if(value & (1u << 31))
-        return debug << (packed ? "ImplementationSpecific(" : "::ImplementationSpecific(") << Debug::nospace << Debug::hex << (value & ~(1u << 31)) << Debug::nospace << ")";
-
-    if(value - 1 < nameCount) {
-        if(!packed) debug << "::" << Debug::nospace;
-        return debug << names[value - 1];
-    }
-
-    if(packed) return debug << Debug::hex << value;
-    return debug << "(" << Debug::nospace << Debug::hex << value << Debug::nospace << ")";
-}
 
 constexpr const char* PixelFormatNames[]{
     "R8Unorm", "RG8Unorm", "RGB8Unorm", "RGBA8Unorm",
@@ -196,7 +179,7 @@ PixelFormat pixelFormat(const PixelFormat format, const UnsignedInt channelCount
 }
 
 Debug& operator<<(Debug& debug, const PixelFormat value) {
-    return printFormat(debug, "PixelFormat", UnsignedInt(value), PixelFormatNames, PixelFormatCount);
+    return Implementation::printEnum(debug, "PixelFormat", UnsignedInt(value), PixelFormatNames, PixelFormatCount);
 }
 
 namespace {
@@ -385,7 +368,7 @@ bool isCompressedPixelFormatSrgb(const CompressedPixelFormat format) {
 }
 
 Debug& operator<<(Debug& debug, const CompressedPixelFormat value) {
-    return printFormat(debug, "CompressedPixelFormat", UnsignedInt(value), CompressedPixelFormatNames.names, CompressedFormatCount);
+    return Implementation::printEnum(debug, "CompressedPixelFormat", UnsignedInt(value), CompressedPixelFormatNames.names, CompressedFormatCount);
 }
 
 }

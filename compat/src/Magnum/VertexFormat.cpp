@@ -2,6 +2,7 @@
 
 #include "Corrade/Utility/Assert.h"
 #include "Corrade/Utility/Debug.h"
+#include "printEnum.h"
 
 namespace Magnum {
 
@@ -258,20 +259,7 @@ VertexFormat vertexFormat(const VertexFormat format, const UnsignedInt vectorCou
 }
 
 Debug& operator<<(Debug& debug, const VertexFormat value) {
-    /* Packed output omits the enum name and the parentheses */
-    const bool packed = debug.immediateFlags() >= Debug::Flag::Packed;
-    if(!packed) debug << "VertexFormat" << Debug::nospace;
-
-    if(isVertexFormatImplementationSpecific(value))
-        return debug << (packed ? "ImplementationSpecific(" : "::ImplementationSpecific(") << Debug::nospace << Debug::hex << vertexFormatUnwrap(value) << Debug::nospace << ")";
-
-    if(UnsignedInt(value) - 1 < VertexFormatCount) {
-        if(!packed) debug << "::" << Debug::nospace;
-        return debug << VertexFormatNames[UnsignedInt(value) - 1];
-    }
-
-    if(packed) return debug << Debug::hex << UnsignedInt(value);
-    return debug << "(" << Debug::nospace << Debug::hex << UnsignedInt(value) << Debug::nospace << ")";
+    return Implementation::printEnum(debug, "VertexFormat", UnsignedInt(value), VertexFormatNames, VertexFormatCount);
 }
 
 }
