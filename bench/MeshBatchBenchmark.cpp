@@ -1,5 +1,6 @@
 #include <chrono>
 #include <cstring>
+#include <utility>
 #include <vector>
 
 #include <sys/resource.h>

@@ -1,5 +1,6 @@
 #include <cmath>
 #include <cstring>
+#include <utility>
 
 #include <benchmark/benchmark.h>
 
@@ -10,7 +11,7 @@
 #include <Magnum/Trade/MeshData.h>
 #include <Magnum/VertexFormat.h>
 
-#include "VelmoraEngine/Tools/MeshBatch.h"
+#include "VelmoraEngine/Tools/MeshLayout.h"
 #include "VelmoraEngine/Tools/MeshTools.h"
 
 using namespace Corrade;
@@ -63,7 +64,7 @@ void unpackMeshBenchmark(benchmark::State& state) {
         state.PauseTiming();
         Containers::Array<char> copy{NoInit, packedSource.vertexData().size()};
         std::memcpy(copy.data(), packedSource.vertexData().data(), copy.size());
-        Containers::Array<Trade::MeshAttributeData> attributes{packedSource.attributeCount()};
+        Containers::Array<Trade::MeshAttributeData> attributes{ValueInit, packedSource.attributeCount()};
         for(UnsignedInt i = 0; i != attributes.size(); ++i) attributes[i] = packedSource.attributeData()[i];
         Trade::MeshData mesh{MeshPrimitive::Triangles, std::move(copy), std::move(attributes)};
         state.ResumeTiming();
@@ -116,7 +117,7 @@ Trade::MeshData grid(bool withNormals) {
         indices[i++] = a + GridSize + 1;
         indices[i++] = a + GridSize;
     }
-    Containers::Array<Trade::MeshAttributeData> attributes{withNormals ? 3u : 2u};
+    Containers::Array<Trade::MeshAttributeData> attributes{ValueInit, withNormals ? 3u : 2u};
     attributes[0] = Trade::MeshAttributeData{Trade::MeshAttribute::Position, VertexFormat::Vector3, 0, vertexCount, std::ptrdiff_t(stride)};
     attributes[1] = Trade::MeshAttributeData{Trade::MeshAttribute::TextureCoordinates, VertexFormat::Vector2, 12, vertexCount, std::ptrdiff_t(stride)};
     if(withNormals)
@@ -141,7 +142,7 @@ template<bool normals> void generateBenchmark(benchmark::State& state) {
         std::memcpy(vertexData.data(), source.vertexData().data(), vertexData.size());
         Containers::Array<char> indexData{NoInit, source.indexData().size()};
         std::memcpy(indexData.data(), source.indexData().data(), indexData.size());
-        Containers::Array<Trade::MeshAttributeData> attributes{source.attributeCount()};
+        Containers::Array<Trade::MeshAttributeData> attributes{ValueInit, source.attributeCount()};
         for(UnsignedInt i = 0; i != attributes.size(); ++i) attributes[i] = source.attributeData()[i];
         const Trade::MeshIndexData indices{MeshIndexType::UnsignedInt, Containers::ArrayView<const void>{indexData}};
         Trade::MeshData mesh{MeshPrimitive::Triangles, std::move(indexData), indices, std::move(vertexData), std::move(attributes)};

@@ -38,3 +38,8 @@ if(VELMORA_MIKKTSPACE_DIR)
 else()
     add_subdirectory(${PROJECT_SOURCE_DIR}/compat/mikktspace ${PROJECT_BINARY_DIR}/compat/mikktspace)
 endif()
+# Linked into the library privately; none of its symbols may leave it
+set_target_properties(VelmoraMikkTSpace PROPERTIES
+    C_VISIBILITY_PRESET hidden
+    CXX_VISIBILITY_PRESET hidden
+    VISIBILITY_INLINES_HIDDEN ON)

@@ -1,13 +1,18 @@
 #ifndef VelmoraEngine_visibility_h
 #define VelmoraEngine_visibility_h
-/* Symbol visibility of the VelmoraEngineTools library */
+/* Symbol visibility of the VelmoraEngineTools library. The library is built
+   with hidden visibility; this marks what it exports. */
 
-#ifdef VelmoraEngineTools_EXPORTS
-#define VELMORAENGINE_TOOLS_EXPORT __attribute__((visibility("default")))
+#ifdef _WIN32
+    #ifdef VelmoraEngineToolsObjects_EXPORTS
+        #define VELMORAENGINE_TOOLS_EXPORT __declspec(dllexport)
+    #else
+        #define VELMORAENGINE_TOOLS_EXPORT __declspec(dllimport)
+    #endif
 #else
-#define VELMORAENGINE_TOOLS_EXPORT __attribute__((visibility("default")))
+    /* Default visibility on both sides, so a user built with hidden
+       visibility still binds to the library's definitions */
+    #define VELMORAENGINE_TOOLS_EXPORT __attribute__((visibility("default")))
 #endif
-/* Internal classes, compiled into the library and into its tests */
-#define VELMORAENGINE_TOOLS_LOCAL __attribute__((visibility("hidden")))
 
 #endif

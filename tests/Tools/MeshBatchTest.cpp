@@ -1,250 +1,49 @@
 #include <cstring>
+#include <random>
+#include <string>
+#include <utility>
 #include <vector>
 
 #include <gtest/gtest.h>
 
 #include <Corrade/Containers/Array.h>
-#include <Corrade/Containers/StridedArrayView.h>
-#include <Magnum/Math/Color.h>
-#include <Magnum/Math/Vector4.h>
-#include <Magnum/Mesh.h>
-#include <Magnum/Trade/MeshData.h>
-#include <Magnum/VertexFormat.h>
-
-#include "VelmoraEngine/Tools/MeshBatch.h"
-
-using namespace Corrade;
-using namespace Magnum;
-using namespace VelmoraEngine;
-
-namespace {
-
-typedef Math::Vector2<Float> Vector2;
-typedef Math::Vector3<Float> Vector3;
-typedef Math::Vector4<Float> Vector4;
-
-struct ExpectedAttribute {
-    Trade::MeshAttribute name;
-    VertexFormat format;
-    std::size_t offset;
-};
-
-void expectLayout(MeshDataFlags flags, UnsignedInt vertexCount, std::initializer_list<ExpectedAttribute> expected, std::ptrdiff_t stride) {
-    const Containers::Array<Trade::MeshAttributeData> layout = getLayout(flags, vertexCount);
-    ASSERT_EQ(layout.size(), expected.size());
-    std::size_t i = 0;
-    for(const ExpectedAttribute& attribute: expected) {
-        SCOPED_TRACE(i);
-        EXPECT_EQ(layout[i].name(), attribute.name);
-        EXPECT_EQ(layout[i].format(), attribute.format);
-        EXPECT_EQ(layout[i].offset({}), attribute.offset);
-        EXPECT_EQ(layout[i].stride(), stride);
-        EXPECT_EQ(layout[i].arraySize(), 0u);
-        EXPECT_TRUE(layout[i].isOffsetOnly());
-        ++i;
-    }
-}
-
-const Trade::MeshAttribute JointIds0 = Trade::meshAttributeCustom(0);
-const Trade::MeshAttribute Weights0 = Trade::meshAttributeCustom(1);
-const Trade::MeshAttribute JointIds1 = Trade::meshAttributeCustom(2);
-const Trade::MeshAttribute Weights1 = Trade::meshAttributeCustom(3);
-const Trade::MeshAttribute Padding = Trade::meshAttributeCustom(42);
-
-TEST(MeshLayout, WorkedLayouts) {
-    const MeshDataFlags batchDefault = MeshDataFlag::Packed|MeshDataFlag::Position3D|MeshDataFlag::TextureCoordinates|MeshDataFlag::ObjectId|MeshDataFlag::Normal;
-    EXPECT_EQ(UnsignedInt(batchDefault), 0x45Cu);
-    expectLayout(batchDefault, 0, {
-        {Trade::MeshAttribute::Position, VertexFormat::Vector3, 0},
-        {Trade::MeshAttribute::TextureCoordinates, VertexFormat::Vector2, 12},
-        {Trade::MeshAttribute::ObjectId, VertexFormat::UnsignedInt, 20},
-        {Trade::MeshAttribute::Normal, VertexFormat::Vector3sNormalized, 24},
-        {Padding, VertexFormat::UnsignedShort, 30},
-    }, 32);
-    expectLayout(batchDefault & ~MeshDataFlag::Packed, 0, {
-        {Trade::MeshAttribute::Position, VertexFormat::Vector3, 0},
-        {Trade::MeshAttribute::TextureCoordinates, VertexFormat::Vector2, 12},
-        {Trade::MeshAttribute::ObjectId, VertexFormat::UnsignedInt, 20},
-        {Trade::MeshAttribute::Normal, VertexFormat::Vector3, 24},
-    }, 36);
-    expectLayout({}, 0, {{Trade::MeshAttribute::Position, VertexFormat::Vector3, 0}}, 12);
-    expectLayout(MeshDataFlag::Packed|MeshDataFlag::Normal, 0, {
-        {Trade::MeshAttribute::Position, VertexFormat::Vector3, 0},
-        {Trade::MeshAttribute::Normal, VertexFormat::Vector3sNormalized, 12},
-        {Padding, VertexFormat::UnsignedShort, 18},
-    }, 20);
-    expectLayout(MeshDataFlags(MeshDataFlag(0xFFC)), 7, {
-        {Trade::MeshAttribute::Position, VertexFormat::Vector3, 0},
-        {Trade::MeshAttribute::TextureCoordinates, VertexFormat::Vector2, 12},
-        {Trade::MeshAttribute::TextureCoordinates, VertexFormat::Vector2, 20},
-        {Trade::MeshAttribute::Color, VertexFormat::Vector4usNormalized, 28},
-        {Trade::MeshAttribute::Tangent, VertexFormat::Vector4sNormalized, 36},
-        {Trade::MeshAttribute::ObjectId, VertexFormat::UnsignedInt, 44},
-        {Trade::MeshAttribute::Normal, VertexFormat::Vector3sNormalized, 48},
-        {Padding, VertexFormat::UnsignedShort, 54},
-        {JointIds0, VertexFormat::Vector4us, 56},
-        {Weights0, VertexFormat::Vector4usNormalized, 64},
-        {JointIds1, VertexFormat::Vector4us, 72},
-        {Weights1, VertexFormat::Vector4usNormalized, 80},
-    }, 88);
-    expectLayout(MeshDataFlags(MeshDataFlag(0xBFC)), 7, {
-        {Trade::MeshAttribute::Position, VertexFormat::Vector3, 0},
-        {Trade::MeshAttribute::TextureCoordinates, VertexFormat::Vector2, 12},
-        {Trade::MeshAttribute::TextureCoordinates, VertexFormat::Vector2, 20},
-        {Trade::MeshAttribute::Color, VertexFormat::Vector4, 28},
-        {Trade::MeshAttribute::Tangent, VertexFormat::Vector4, 44},
-        {Trade::MeshAttribute::ObjectId, VertexFormat::UnsignedInt, 60},
-        {Trade::MeshAttribute::Normal, VertexFormat::Vector3, 64},
-        {JointIds0, VertexFormat::Vector4us, 76},
-        {Weights0, VertexFormat::Vector4, 84},
-        {JointIds1, VertexFormat::Vector4us, 100},
-        {Weights1, VertexFormat::Vector4, 108},
-    }, 124);
-}
-
-TEST(MeshLayout, VertexCountAndTwoDimensionalPositions) {
-    const Containers::Array<Trade::MeshAttributeData> layout = getLayout(MeshDataFlag::Position2D|MeshDataFlag::Color, 5);
-    ASSERT_EQ(layout.size(), 2u);
-    EXPECT_EQ(layout[0].format(), VertexFormat::Vector2);
-    EXPECT_EQ(layout[1].offset({}), 8u);
-    /* A layout with a vertex count makes a valid mesh over that many vertices */
-    Trade::MeshData mesh{MeshPrimitive::Points, Containers::Array<char>{ValueInit, 5*24}, Containers::Array<Trade::MeshAttributeData>{InPlaceInit, {layout[0], layout[1]}}};
-    EXPECT_EQ(mesh.vertexCount(), 5u);
-}
-
-TEST(MeshLayoutDeathTest, BothPositions) {
-    EXPECT_DEATH(getLayout(MeshDataFlag::Position2D|MeshDataFlag::Position3D, 3),
-        "Assertion !\\(flags >= MeshDataFlag::Position2D && flags >= MeshDataFlag::Position3D\\) failed at VelmoraEngine/Tools/MeshBatch.cpp:[0-9]+");
-}
-
-Trade::MeshData meshWith(std::initializer_list<std::pair<Trade::MeshAttribute, VertexFormat>> attributes) {
-    std::size_t stride = 0;
-    for(const auto& a: attributes) stride += vertexFormatSize(a.second);
-    Containers::Array<Trade::MeshAttributeData> list{attributes.size()};
-    std::size_t offset = 0, i = 0;
-    for(const auto& a: attributes) {
-        list[i++] = Trade::MeshAttributeData{a.first, a.second, offset, 3, std::ptrdiff_t(stride)};
-        offset += vertexFormatSize(a.second);
-    }
-    return Trade::MeshData{MeshPrimitive::Triangles, Containers::Array<char>{ValueInit, 3*stride}, std::move(list)};
-}
-
-TEST(MeshFlags, ReportsWhatTheMeshHas) {
-    EXPECT_EQ(getMeshFlags(meshWith({{Trade::MeshAttribute::Position, VertexFormat::Vector3}, {Trade::MeshAttribute::Normal, VertexFormat::Vector3}, {Trade::MeshAttribute::TextureCoordinates, VertexFormat::Vector2}})),
-        MeshDataFlag::Position3D|MeshDataFlag::Normal|MeshDataFlag::TextureCoordinates);
-    /* Only the component count matters */
-    EXPECT_EQ(getMeshFlags(meshWith({{Trade::MeshAttribute::Position, VertexFormat::Vector2}, {Trade::MeshAttribute::Normal, VertexFormat::Vector3sNormalized}, {Trade::MeshAttribute::TextureCoordinates, VertexFormat::Vector2}, {Trade::MeshAttribute::TextureCoordinates, VertexFormat::Vector2usNormalized}})),
-        MeshDataFlag::Position2D|MeshDataFlag::Normal|MeshDataFlag::TextureCoordinates|MeshDataFlag::TextureCoordinates1);
-    EXPECT_EQ(getMeshFlags(meshWith({{Trade::MeshAttribute::Position, VertexFormat::Vector3}, {Trade::MeshAttribute::Color, VertexFormat::Vector3}})),
-        MeshDataFlag::Position3D);
-    /* Skinning needs both joint ids and weights */
-    EXPECT_EQ(getMeshFlags(meshWith({{Trade::MeshAttribute::Position, VertexFormat::Vector3}, {JointIds0, VertexFormat::Vector4us}})),
-        MeshDataFlag::Position3D);
-    EXPECT_EQ(getMeshFlags(meshWith({{JointIds0, VertexFormat::Vector4us}, {Weights0, VertexFormat::Vector4usNormalized}, {Trade::MeshAttribute::ObjectId, VertexFormat::UnsignedInt}})),
-        MeshDataFlag::Skinning0|MeshDataFlag::ObjectId);
-}
-
-TEST(MeshPacking, PacksOnlyTheSelectedFirstAttributes) {
-    Trade::MeshData mesh = meshWith({
-        {Trade::MeshAttribute::Position, VertexFormat::Vector3},
-        {Trade::MeshAttribute::Normal, VertexFormat::Vector3},
-        {Trade::MeshAttribute::Normal, VertexFormat::Vector3},
-        {Trade::MeshAttribute::Color, VertexFormat::Vector4},
-        {JointIds0, VertexFormat::Vector4us},
-        {Weights0, VertexFormat::Vector4},
-    });
-    mesh.mutableAttribute<Vector3>(Trade::MeshAttribute::Normal)[0] = {1, 0, 0};
-    mesh.mutableAttribute<Vector3>(Trade::MeshAttribute::Normal)[1] = {0.6f, -0.8f, 0};
-    mesh.mutableAttribute<Vector4>(Trade::MeshAttribute::Color)[0] = {1, 0, 0.25f, 0.5f};
-    mesh.mutableAttribute<Vector4>(Weights0)[2] = {0.5f, 0.25f, 0.125f, 0.125f};
-    mesh.mutableAttribute<Math::Vector4<UnsignedShort>>(JointIds0)[1] = {1, 2, 3, 65535};
-
-    Trade::MeshData packed = packMesh(MeshDataFlag::Normal|MeshDataFlag::Color|MeshDataFlag::Skinning0|MeshDataFlag::Tangent, std::move(mesh));
-    EXPECT_EQ(packed.attributeFormat(Trade::MeshAttribute::Normal, 0), VertexFormat::Vector3sNormalized);
-    EXPECT_EQ(packed.attributeFormat(Trade::MeshAttribute::Normal, 1), VertexFormat::Vector3);
-    EXPECT_EQ(packed.attributeFormat(Trade::MeshAttribute::Color), VertexFormat::Vector4usNormalized);
-    EXPECT_EQ(packed.attributeFormat(JointIds0), VertexFormat::Vector4us);
-    EXPECT_EQ(packed.attributeFormat(Weights0), VertexFormat::Vector4usNormalized);
-    EXPECT_EQ(packed.attribute<Math::Vector3<Short>>(Trade::MeshAttribute::Normal)[0], (Math::Vector3<Short>{32767, 0, 0}));
-    EXPECT_EQ(packed.attribute<Math::Vector4<UnsignedShort>>(Trade::MeshAttribute::Color)[0], (Math::Vector4<UnsignedShort>{65535, 0, 16384, 32768}));
-    EXPECT_EQ(packed.attribute<Math::Vector4<UnsignedShort>>(JointIds0)[1], (Math::Vector4<UnsignedShort>{1, 2, 3, 65535}));
-
-    Trade::MeshData unpacked = unpackMesh(MeshDataFlag::Normal|MeshDataFlag::Color|MeshDataFlag::Skinning0, std::move(packed));
-    EXPECT_EQ(unpacked.attributeFormat(Trade::MeshAttribute::Normal, 0), VertexFormat::Vector3);
-    EXPECT_EQ(unpacked.attribute<Vector3>(Trade::MeshAttribute::Normal)[0], (Vector3{1, 0, 0}));
-    const Vector3 normal = unpacked.attribute<Vector3>(Trade::MeshAttribute::Normal)[1];
-    EXPECT_NEAR(normal.x(), 0.6f, 1.0f/32767);
-    EXPECT_NEAR(normal.y(), -0.8f, 1.0f/32767);
-    const Vector4 weights = unpacked.attribute<Vector4>(Weights0)[2];
-    EXPECT_NEAR(weights.x(), 0.5f, 1.0f/65535);
-    EXPECT_NEAR(weights.z(), 0.125f, 1.0f/65535);
-    EXPECT_EQ(unpacked.attribute<Math::Vector4<UnsignedShort>>(JointIds0)[1], (Math::Vector4<UnsignedShort>{1, 2, 3, 65535}));
-}
-
-TEST(MeshPacking, FlagsWithoutTheAttributeChangeNothing) {
-    Trade::MeshData mesh = meshWith({{Trade::MeshAttribute::Position, VertexFormat::Vector3}, {Trade::MeshAttribute::Normal, VertexFormat::Vector3}});
-    Trade::MeshData out = packMesh(MeshDataFlag::Packed|MeshDataFlag::Tangent, std::move(mesh));
-    EXPECT_EQ(out.attributeFormat(Trade::MeshAttribute::Normal), VertexFormat::Vector3);
-    EXPECT_EQ(out.attributeCount(), 2u);
-}
-
-TEST(MeshPacking, RawAttributeData) {
-    const Float normals[]{1.0f, 0.0f, -1.0f, 0.0f, 0.5f, 0.0f};
-    Short packedNormals[6]{};
-    packMeshAttributeDataInto(Trade::MeshAttribute::Normal,
-        Containers::StridedArrayView2D<const char>{Containers::arrayView(reinterpret_cast<const char*>(normals), sizeof(normals)), {2, 12}},
-        Containers::StridedArrayView2D<char>{Containers::arrayView(reinterpret_cast<char*>(packedNormals), sizeof(packedNormals)), {2, 6}});
-    EXPECT_EQ(packedNormals[0], 32767);
-    EXPECT_EQ(packedNormals[2], -32767);
-    EXPECT_EQ(packedNormals[4], 16384);
-
-    Float unpacked[6]{};
-    unpackMeshAttributeDataInto(Trade::MeshAttribute::Normal,
-        Containers::StridedArrayView2D<const char>{Containers::arrayView(reinterpret_cast<const char*>(packedNormals), sizeof(packedNormals)), {2, 6}},
-        Containers::StridedArrayView2D<char>{Containers::arrayView(reinterpret_cast<char*>(unpacked), sizeof(unpacked)), {2, 12}});
-    EXPECT_EQ(unpacked[0], 1.0f);
-    EXPECT_EQ(unpacked[2], -1.0f);
-
-    const Float colors[]{1.0f, 0.0f, 0.5f, 1.0f};
-    UnsignedShort packedColors[4]{};
-    packMeshAttributeDataInto(Trade::MeshAttribute::Color,
-        Containers::StridedArrayView2D<const char>{Containers::arrayView(reinterpret_cast<const char*>(colors), sizeof(colors)), {1, 16}},
-        Containers::StridedArrayView2D<char>{Containers::arrayView(reinterpret_cast<char*>(packedColors), sizeof(packedColors)), {1, 8}});
-    EXPECT_EQ(packedColors[0], 65535);
-    EXPECT_EQ(packedColors[1], 0);
-    EXPECT_EQ(packedColors[2], 32768);
-
-    /* Anything else is copied, here from a strided source */
-    const char positions[]{1, 2, 3, 4, 5, 6, 7, 8};
-    char copied[4]{};
-    packMeshAttributeDataInto(Trade::MeshAttribute::Position,
-        Containers::StridedArrayView2D<const char>{Containers::arrayView(positions), {2, 2}, {4, 1}},
-        Containers::StridedArrayView2D<char>{Containers::arrayView(copied), {2, 2}});
-    EXPECT_EQ(copied[0], 1);
-    EXPECT_EQ(copied[1], 2);
-    EXPECT_EQ(copied[2], 5);
-    EXPECT_EQ(copied[3], 6);
-}
-
-}
-
-/* GL tests */
-
+#include <Corrade/Containers/Iterable.h>
 #include <Corrade/Containers/Reference.h>
+#include <Corrade/Containers/StridedArrayView.h>
+#include <Corrade/Containers/StringView.h>
+#include <Corrade/Utility/Assert.h>
 #include <Magnum/GL/AbstractShaderProgram.h>
 #include <Magnum/GL/Buffer.h>
 #include <Magnum/GL/Framebuffer.h>
 #include <Magnum/GL/Mesh.h>
 #include <Magnum/GL/MeshView.h>
+#include <Magnum/GL/OpenGL.h>
 #include <Magnum/GL/Renderbuffer.h>
 #include <Magnum/GL/RenderbufferFormat.h>
+#include <Magnum/GL/Renderer.h>
 #include <Magnum/GL/Shader.h>
 #include <Magnum/GL/Version.h>
 #include <Magnum/Image.h>
+#include <Magnum/Math/Color.h>
+#include <Magnum/Math/Vector3.h>
+#include <Magnum/Math/Vector4.h>
+#include <Magnum/Mesh.h>
 #include <Magnum/PixelFormat.h>
-#include "GLTestContext.h"
+#include <Magnum/Trade/MeshData.h>
+#include <Magnum/VertexFormat.h>
 
-namespace {
+#include "GLTestContext.h"
+#include "VelmoraEngine/Implementation/EngineAttributes.h"
+#include "VelmoraEngine/Tools/MeshBatch.h"
+
+namespace VelmoraEngine { namespace Test { namespace {
+
+using namespace Magnum;
+using namespace Corrade;
+using namespace Containers::Literals;
+
+typedef Math::Vector2<Float> Vector2;
+typedef Math::Vector3<Float> Vector3;
 
 /* Indexed mesh with position (Vector3) and texture coordinates in the
    default batch layout's formats, vertex i at (first + i, 0, 0) */
@@ -275,6 +74,12 @@ std::vector<UnsignedInt> gpuIndices(GL::Buffer& buffer, std::size_t count) {
     std::vector<UnsignedInt> out(count);
     std::memcpy(out.data(), data.data(), count*4);
     return out;
+}
+
+UnsignedInt gpuUnsignedInt(GL::Buffer& buffer, std::size_t offset) {
+    UnsignedInt value;
+    std::memcpy(&value, buffer.subData(offset, 4).data(), 4);
+    return value;
 }
 
 TEST(MeshBatch, DefaultBatch) {
@@ -388,9 +193,7 @@ TEST(MeshBatch, UpdateUploadsOnlyTheChangedTail) {
     batch.addMesh(a);
     ASSERT_TRUE(batch.updateMesh());
     EXPECT_EQ(batch.vertexBuffer().size(), 6*32 + 64*32);
-    UnsignedInt value;
-    std::memcpy(&value, batch.vertexBuffer().subData(4, 4).data(), 4);
-    EXPECT_EQ(value, marker);
+    EXPECT_EQ(gpuUnsignedInt(batch.vertexBuffer(), 4), marker);
     EXPECT_EQ(gpuIndices(batch.indexBuffer(), 9)[0], marker);
     EXPECT_EQ(gpuIndices(batch.indexBuffer(), 9)[8], 8u);
 
@@ -398,19 +201,35 @@ TEST(MeshBatch, UpdateUploadsOnlyTheChangedTail) {
     batch.reserveSlack(16, 16);
     EXPECT_TRUE(batch.updateMesh());
     EXPECT_EQ(batch.vertexBuffer().size(), 6*32 + 64*32);
-    std::memcpy(&value, batch.vertexBuffer().subData(4, 4).data(), 4);
-    EXPECT_EQ(value, marker);
+    EXPECT_EQ(gpuUnsignedInt(batch.vertexBuffer(), 4), marker);
 
     /* Slack past the recorded capacity reallocates and uploads everything */
     batch.reserveSlack(16, 200);
     EXPECT_TRUE(batch.updateMesh());
     EXPECT_EQ(batch.vertexBuffer().size(), 9*32 + 200*32);
-    std::memcpy(&value, batch.vertexBuffer().subData(4, 4).data(), 4);
-    EXPECT_NE(value, marker);
+    EXPECT_NE(gpuUnsignedInt(batch.vertexBuffer(), 4), marker);
 
-    /* The same pair twice leaves nothing to do */
+    /* The same pair again leaves nothing to do */
     batch.reserveSlack(16, 200);
     EXPECT_FALSE(batch.updateMesh());
+}
+
+TEST(MeshBatch, ReservingTheSamePairTwiceClearsTheMark) {
+    REQUIRE_CONTEXT();
+    const Trade::MeshData a = batchMesh(3, {0, 1, 2});
+    MeshBatch batch;
+    batch.addMesh(a);
+    ASSERT_TRUE(batch.updateMesh());
+
+    /* Repeating the stored pair clears the changed mark, so the slack waits
+       for the next change of the data */
+    batch.reserveSlack(8, 8).reserveSlack(8, 8);
+    EXPECT_FALSE(batch.updateMesh());
+    EXPECT_EQ(batch.vertexBuffer().size(), 3*32);
+
+    batch.reserveSlack(8, 9);
+    EXPECT_TRUE(batch.updateMesh());
+    EXPECT_EQ(batch.vertexBuffer().size(), 3*32 + 9*32);
 }
 
 TEST(MeshBatch, RemovalClosesUpAndRebases) {
@@ -430,9 +249,7 @@ TEST(MeshBatch, RemovalClosesUpAndRebases) {
     EXPECT_EQ(batch.meshData().attribute<Vector3>(Trade::MeshAttribute::Position)[3], (Vector3{20.0f, 0.0f, 0.0f}));
     ASSERT_TRUE(batch.updateMesh());
     EXPECT_EQ(gpuIndices(batch.indexBuffer(), 6), (std::vector<UnsignedInt>{0, 1, 2, 5, 4, 3}));
-    UnsignedInt id;
-    std::memcpy(&id, batch.vertexBuffer().subData(3*32 + 20, 4).data(), 4);
-    EXPECT_EQ(id, 6u);
+    EXPECT_EQ(gpuUnsignedInt(batch.vertexBuffer(), 3*32 + 20), 6u);
     EXPECT_EQ(batch.mesh().count(), 6);
     EXPECT_EQ(batch.mesh(1).indexByteOffset, 12u);
 
@@ -477,8 +294,8 @@ TEST(MeshBatch, SkinnedBatchIsDrawnAsPoints) {
     Containers::Array<char> vertexData{ValueInit, 3*40};
     const Trade::MeshData skinned{MeshPrimitive::Triangles, std::move(vertexData), Containers::Array<Trade::MeshAttributeData>{InPlaceInit, {
         Trade::MeshAttributeData{Trade::MeshAttribute::Position, VertexFormat::Vector3, 0, 3, 40},
-        Trade::MeshAttributeData{Trade::meshAttributeCustom(0), VertexFormat::Vector4us, 12, 3, 40},
-        Trade::MeshAttributeData{Trade::meshAttributeCustom(1), VertexFormat::Vector4, 20, 3, 40},
+        Trade::MeshAttributeData{Implementation::JointIds0, VertexFormat::Vector4us, 12, 3, 40},
+        Trade::MeshAttributeData{Implementation::Weights0, VertexFormat::Vector4, 20, 3, 40},
     }}};
     Containers::Array<char> indexData{ValueInit, 12};
     const Trade::MeshData indexed{MeshPrimitive::Triangles, std::move(indexData), Trade::MeshIndexData{Containers::arrayCast<const UnsignedInt>(indexData)},
@@ -491,6 +308,30 @@ TEST(MeshBatch, SkinnedBatchIsDrawnAsPoints) {
     EXPECT_EQ(batch.mesh().count(), 6);
     EXPECT_EQ(batch.mesh(1).baseVertex, 3u);
     EXPECT_EQ(batch.mesh(1).count, 3u);
+}
+
+TEST(MeshBatch, MovedFromBatchIsEmpty) {
+    REQUIRE_CONTEXT();
+    const Trade::MeshData a = batchMesh(3, {0, 1, 2});
+    MeshBatch batch;
+    batch.reserveSlack(4, 4).addMeshes({a, a});
+    /* Moved with changes pending, which the new batch takes along */
+    MeshBatch moved{std::move(batch)};
+    EXPECT_EQ(moved.meshCount(), 2u);
+    EXPECT_TRUE(moved.updateMesh());
+
+    EXPECT_EQ(batch.meshCount(), 0u);
+    EXPECT_TRUE(batch.empty());
+    EXPECT_EQ(batch.vertexSize(), 32u);
+    EXPECT_FALSE(batch.updateMesh());
+    EXPECT_EQ(batch.mesh().id(), 0u);
+
+    /* And it works as a new batch of the same layout */
+    batch.addMesh(a);
+    EXPECT_TRUE(batch.updateMesh());
+    EXPECT_EQ(batch.mesh().count(), 3);
+    EXPECT_EQ(batch.mesh(0).count, 3u);
+    EXPECT_EQ(gpuIndices(batch.indexBuffer(), 3), (std::vector<UnsignedInt>{0, 1, 2}));
 }
 
 /* Draws with the fixed locations: position at 0, object id at 4 */
@@ -506,28 +347,37 @@ class ObjectIdShader: public GL::AbstractShaderProgram {
                 "void main() {\n"
                 "    id = objectId;\n"
                 "    gl_Position = vec4(position, 1.0);\n"
-                "}\n");
+                "}\n"_s);
             frag.addSource(
                 "flat in uint id;\n"
                 "out vec4 color;\n"
-                "void main() { color = vec4(float(id)/255.0, 0.0, 0.0, 1.0); }\n");
-            CORRADE_INTERNAL_ASSERT_OUTPUT(GL::Shader::compile({vert, frag}));
+                "void main() { color = vec4(float(id)/255.0, 0.0, 0.0, 1.0); }\n"_s);
+            CORRADE_INTERNAL_ASSERT_OUTPUT(vert.compile());
+            CORRADE_INTERNAL_ASSERT_OUTPUT(frag.compile());
             attachShaders({vert, frag});
             CORRADE_INTERNAL_ASSERT_OUTPUT(link());
         }
+
+        void drawView(GL::MeshView view) { draw(view); }
 };
 
-/* A quad covering pixel column @p column of a 4x1 target */
-Trade::MeshData pixelQuad(Int column) {
+/* A quad covering pixel column @p column of a 4x1 target, indexed or as six
+   vertices */
+Trade::MeshData pixelQuad(Int column, bool indexed = true) {
     const Float left = -1.0f + 0.5f*Float(column), right = left + 0.5f;
-    Containers::Array<char> vertexData{ValueInit, 4*12};
-    Containers::ArrayView<Vector3> positions = Containers::arrayCast<Vector3>(vertexData);
-    positions[0] = {left, -1.0f, 0.0f};
-    positions[1] = {right, -1.0f, 0.0f};
-    positions[2] = {right, 1.0f, 0.0f};
-    positions[3] = {left, 1.0f, 0.0f};
-    Containers::Array<char> indexData{NoInit, 6};
+    const Vector3 corners[]{{left, -1.0f, 0.0f}, {right, -1.0f, 0.0f}, {right, 1.0f, 0.0f}, {left, 1.0f, 0.0f}};
     const UnsignedByte indices[]{0, 1, 2, 0, 2, 3};
+    if(!indexed) {
+        Containers::Array<char> vertexData{ValueInit, 6*12};
+        const Containers::ArrayView<Vector3> positions = Containers::arrayCast<Vector3>(vertexData);
+        for(std::size_t i = 0; i != 6; ++i) positions[i] = corners[indices[i]];
+        return Trade::MeshData{MeshPrimitive::Triangles, std::move(vertexData), {
+            Trade::MeshAttributeData{Trade::MeshAttribute::Position, VertexFormat::Vector3, 0, 6, 12}
+        }};
+    }
+    Containers::Array<char> vertexData{ValueInit, 4*12};
+    std::memcpy(vertexData.data(), corners, sizeof(corners));
+    Containers::Array<char> indexData{NoInit, 6};
     std::memcpy(indexData.data(), indices, 6);
     const Trade::MeshIndexData indexView{Containers::arrayCast<const UnsignedByte>(indexData)};
     return Trade::MeshData{MeshPrimitive::Triangles, std::move(indexData), indexView, std::move(vertexData), {
@@ -535,66 +385,404 @@ Trade::MeshData pixelQuad(Int column) {
     }};
 }
 
-std::vector<UnsignedByte> drawAndRead(ObjectIdShader& shader, GL::Framebuffer& framebuffer, GL::MeshView view) {
-    framebuffer.clear(GL::FramebufferClear::Color);
-    framebuffer.bind();
-    shader.draw(view);
-    Image2D image = framebuffer.read({{}, {4, 1}}, {PixelFormat::RGBA8Unorm});
-    std::vector<UnsignedByte> out;
-    for(std::size_t i = 0; i != 4; ++i) out.push_back(image.pixels<Math::Vector4<UnsignedByte>>()[0][i].x());
-    return out;
+struct Target {
+    explicit Target(): framebuffer{{{}, {4, 1}}} {
+        renderbuffer.setStorage(GL::RenderbufferFormat::RGBA8, {4, 1});
+        framebuffer.attachRenderbuffer(GL::Framebuffer::ColorAttachment{0}, renderbuffer)
+            .mapForDraw(GL::Framebuffer::ColorAttachment{0});
+    }
+
+    /* The object id drawn into each of the four pixels, 0 where nothing is */
+    std::vector<UnsignedByte> draw(GL::MeshView view) {
+        /* A new context clears to 0x1f1f1f, ids need a zero background */
+        GL::Renderer::setClearColor(Color4{0.0f});
+        framebuffer.clear(GL::FramebufferClear::Color)
+            .bind();
+        shader.drawView(view);
+        Image2D image = framebuffer.read({{}, {4, 1}}, {PixelFormat::RGBA8Unorm});
+        std::vector<UnsignedByte> out;
+        for(std::size_t i = 0; i != 4; ++i) out.push_back(image.pixels<Math::Vector4<UnsignedByte>>()[0][i].x());
+        return out;
+    }
+
+    GL::Renderbuffer renderbuffer;
+    GL::Framebuffer framebuffer;
+    ObjectIdShader shader;
+};
+
+MeshBatch objectIdBatch() {
+    return MeshBatch{getLayout(MeshDataFlag::Position3D|MeshDataFlag::ObjectId|MeshDataFlag::Normal|MeshDataFlag::Packed, 0)};
 }
 
 TEST(MeshBatch, RendersWithTheFixedLocations) {
     REQUIRE_CONTEXT();
-    GL::Renderbuffer renderbuffer;
-    renderbuffer.setStorage(GL::RenderbufferFormat::RGBA8, {4, 1});
-    GL::Framebuffer framebuffer{{{}, {4, 1}}};
-    framebuffer.attachRenderbuffer(GL::Framebuffer::ColorAttachment{0}, renderbuffer)
-        .mapForDraw(GL::Framebuffer::ColorAttachment{0});
-    ObjectIdShader shader;
-
+    Target target;
     const Trade::MeshData q0 = pixelQuad(0), q1 = pixelQuad(1), q2 = pixelQuad(2);
-    MeshBatch batch{getLayout(MeshDataFlag::Position3D|MeshDataFlag::ObjectId|MeshDataFlag::Normal|MeshDataFlag::Packed, 0)};
+    MeshBatch batch = objectIdBatch();
     batch.setObjectIdOffset(10).addMeshes({q0, q1, q2});
     ASSERT_TRUE(batch.updateMesh());
 
-    EXPECT_EQ(drawAndRead(shader, framebuffer, batch.meshRange(0, 3)), (std::vector<UnsignedByte>{10, 11, 12, 0}));
-    EXPECT_EQ(drawAndRead(shader, framebuffer, batch.mesh(1)), (std::vector<UnsignedByte>{0, 11, 0, 0}));
-    EXPECT_EQ(drawAndRead(shader, framebuffer, batch.meshRange(1, 2)), (std::vector<UnsignedByte>{0, 11, 12, 0}));
+    EXPECT_EQ(target.draw(batch.meshRange(0, 3)), (std::vector<UnsignedByte>{10, 11, 12, 0}));
+    EXPECT_EQ(target.draw(batch.mesh(1)), (std::vector<UnsignedByte>{0, 11, 0, 0}));
+    EXPECT_EQ(target.draw(batch.meshRange(1, 2)), (std::vector<UnsignedByte>{0, 11, 12, 0}));
 
     /* After removing the first quad the others move forward, and so do
        their ids */
     batch.removeMeshes(0, 1);
     ASSERT_TRUE(batch.updateMesh());
-    EXPECT_EQ(drawAndRead(shader, framebuffer, batch.meshRange(0, 2)), (std::vector<UnsignedByte>{0, 10, 11, 0}));
-    EXPECT_EQ(drawAndRead(shader, framebuffer, batch.mesh(1)), (std::vector<UnsignedByte>{0, 0, 11, 0}));
+    EXPECT_EQ(target.draw(batch.meshRange(0, 2)), (std::vector<UnsignedByte>{0, 10, 11, 0}));
+    EXPECT_EQ(target.draw(batch.mesh(1)), (std::vector<UnsignedByte>{0, 0, 11, 0}));
 
     /* A moved batch keeps drawing, its views follow the GL mesh */
     MeshBatch moved{std::move(batch)};
     EXPECT_EQ(moved.mesh(0)._mesh, &moved.mesh());
-    EXPECT_EQ(drawAndRead(shader, framebuffer, moved.mesh(0)), (std::vector<UnsignedByte>{0, 10, 0, 0}));
+    EXPECT_EQ(target.draw(moved.mesh(0)), (std::vector<UnsignedByte>{0, 10, 0, 0}));
     moved.addMesh(q0);
     ASSERT_TRUE(moved.updateMesh());
-    EXPECT_EQ(drawAndRead(shader, framebuffer, moved.meshRange(0, 3)), (std::vector<UnsignedByte>{12, 10, 11, 0}));
+    EXPECT_EQ(target.draw(moved.meshRange(0, 3)), (std::vector<UnsignedByte>{12, 10, 11, 0}));
 }
 
-TEST(MeshBatch, CompileMeshBindsTheLayout) {
+TEST(MeshBatch, RendersANonIndexedBatch) {
+    REQUIRE_CONTEXT();
+    Target target;
+    const Trade::MeshData q0 = pixelQuad(0, false), q1 = pixelQuad(1, false), q2 = pixelQuad(2, false), q3 = pixelQuad(3, false);
+    MeshBatch batch = objectIdBatch();
+    batch.setObjectIdOffset(20).addMeshes({q0, q1, q2, q3});
+    ASSERT_TRUE(batch.updateMesh());
+    ASSERT_FALSE(batch.mesh().isIndexed());
+
+    /* Every draw starts at its own base vertex */
+    EXPECT_EQ(target.draw(batch.mesh(2)), (std::vector<UnsignedByte>{0, 0, 22, 0}));
+    EXPECT_EQ(target.draw(batch.mesh(3)), (std::vector<UnsignedByte>{0, 0, 0, 23}));
+    EXPECT_EQ(target.draw(batch.meshRange(1, 2)), (std::vector<UnsignedByte>{0, 21, 22, 0}));
+    EXPECT_EQ(target.draw(batch.meshRange(0, 4)), (std::vector<UnsignedByte>{20, 21, 22, 23}));
+
+    batch.removeMeshes(1, 2);
+    ASSERT_TRUE(batch.updateMesh());
+    EXPECT_EQ(target.draw(batch.mesh(1)), (std::vector<UnsignedByte>{0, 0, 0, 21}));
+    EXPECT_EQ(target.draw(batch.meshRange(0, 2)), (std::vector<UnsignedByte>{20, 0, 0, 21}));
+}
+
+TEST(MeshBatch, BecomingIndexedRedoesEveryView) {
+    REQUIRE_CONTEXT();
+    Target target;
+    const Trade::MeshData q0 = pixelQuad(0, false), q1 = pixelQuad(1, false), q2 = pixelQuad(2);
+    MeshBatch batch = objectIdBatch();
+    batch.setObjectIdOffset(30).addMeshes({q0, q1});
+    ASSERT_TRUE(batch.updateMesh());
+    ASSERT_FALSE(batch.mesh().isIndexed());
+
+    /* The older meshes get trivial indices, and their views have to draw
+       those instead of the vertex ranges they had */
+    batch.addMesh(q2);
+    ASSERT_TRUE(batch.updateMesh());
+    EXPECT_TRUE(batch.mesh().isIndexed());
+    EXPECT_EQ(target.draw(batch.mesh(0)), (std::vector<UnsignedByte>{30, 0, 0, 0}));
+    EXPECT_EQ(target.draw(batch.mesh(1)), (std::vector<UnsignedByte>{0, 31, 0, 0}));
+    EXPECT_EQ(target.draw(batch.mesh(2)), (std::vector<UnsignedByte>{0, 0, 32, 0}));
+    EXPECT_EQ(target.draw(batch.meshRange(0, 3)), (std::vector<UnsignedByte>{30, 31, 32, 0}));
+}
+
+TEST(MeshBatch, RefillingAnEmptiedIndexedBatchWithoutIndices) {
+    REQUIRE_CONTEXT();
+    Target target;
+    const Trade::MeshData indexed = pixelQuad(0), q1 = pixelQuad(1, false), q3 = pixelQuad(3, false);
+    MeshBatch batch = objectIdBatch();
+    batch.setObjectIdOffset(40).addMesh(indexed);
+    ASSERT_TRUE(batch.updateMesh());
+    ASSERT_TRUE(batch.mesh().isIndexed());
+
+    batch.removeAll().addMeshes({q1, q3});
+    ASSERT_TRUE(batch.updateMesh());
+    EXPECT_FALSE(batch.meshData().isIndexed());
+    EXPECT_FALSE(batch.mesh().isIndexed());
+    EXPECT_EQ(target.draw(batch.mesh(1)), (std::vector<UnsignedByte>{0, 0, 0, 41}));
+    EXPECT_EQ(target.draw(batch.meshRange(0, 2)), (std::vector<UnsignedByte>{0, 40, 0, 41}));
+
+    /* And back to indexed */
+    batch.addMesh(indexed);
+    ASSERT_TRUE(batch.updateMesh());
+    EXPECT_TRUE(batch.mesh().isIndexed());
+    EXPECT_EQ(target.draw(batch.meshRange(0, 3)), (std::vector<UnsignedByte>{42, 40, 0, 41}));
+}
+
+/* What GL has bound at one attribute location of a mesh's vertex array */
+struct Binding {
+    GLint enabled, size, type, normalized, integer, stride;
+    std::size_t offset;
+};
+
+Binding queryBinding(GL::Mesh& mesh, UnsignedInt location) {
+    GLint previous;
+    glGetIntegerv(GL_VERTEX_ARRAY_BINDING, &previous);
+    glBindVertexArray(mesh.id());
+    Binding out{};
+    glGetVertexAttribiv(location, GL_VERTEX_ATTRIB_ARRAY_ENABLED, &out.enabled);
+    glGetVertexAttribiv(location, GL_VERTEX_ATTRIB_ARRAY_SIZE, &out.size);
+    glGetVertexAttribiv(location, GL_VERTEX_ATTRIB_ARRAY_TYPE, &out.type);
+    glGetVertexAttribiv(location, GL_VERTEX_ATTRIB_ARRAY_NORMALIZED, &out.normalized);
+    glGetVertexAttribiv(location, GL_VERTEX_ATTRIB_ARRAY_INTEGER, &out.integer);
+    glGetVertexAttribiv(location, GL_VERTEX_ATTRIB_ARRAY_STRIDE, &out.stride);
+    void* pointer;
+    glGetVertexAttribPointerv(location, GL_VERTEX_ATTRIB_ARRAY_POINTER, &pointer);
+    out.offset = reinterpret_cast<std::size_t>(pointer);
+    /* Magnum tracks the bound vertex array, so it gets back what it had */
+    glBindVertexArray(GLuint(previous));
+    return out;
+}
+
+struct ExpectedBinding {
+    UnsignedInt location;
+    GLint size;
+    GLenum type;
+    bool normalized, integer;
+    std::size_t offset;
+};
+
+struct CompileMeshCase {
+    const char* name;
+    MeshDataFlags flags;
+    std::vector<ExpectedBinding> bound;
+};
+
+/* Every location of the table, once in the packed and once in the float
+   encodings; anything not listed has to stay unbound */
+const CompileMeshCase CompileMeshCases[]{
+    {"Packed", MeshDataFlag::Packed|MeshDataFlag::Position3D|MeshDataFlag::TextureCoordinates|MeshDataFlag::TextureCoordinates1|MeshDataFlag::Color|MeshDataFlag::Tangent|MeshDataFlag::ObjectId|MeshDataFlag::Normal|MeshDataFlag::Skinning0|MeshDataFlag::Skinning1, {
+        {0, 3, GL_FLOAT, false, false, 0},
+        {1, 2, GL_FLOAT, false, false, 12},
+        {10, 2, GL_FLOAT, false, false, 20},
+        {2, 4, GL_UNSIGNED_SHORT, true, false, 28},
+        {3, 4, GL_SHORT, true, false, 36},
+        {4, 1, GL_UNSIGNED_INT, false, true, 44},
+        {5, 3, GL_SHORT, true, false, 48},
+        {6, 4, GL_UNSIGNED_SHORT, false, true, 56},
+        {7, 4, GL_UNSIGNED_SHORT, true, false, 64},
+        {8, 4, GL_UNSIGNED_SHORT, false, true, 72},
+        {9, 4, GL_UNSIGNED_SHORT, true, false, 80}}},
+    {"Float", MeshDataFlag::Position2D|MeshDataFlag::TextureCoordinates|MeshDataFlag::Color|MeshDataFlag::Tangent|MeshDataFlag::ObjectId|MeshDataFlag::Normal|MeshDataFlag::Skinning0|MeshDataFlag::Skinning1, {
+        {0, 2, GL_FLOAT, false, false, 0},
+        {1, 2, GL_FLOAT, false, false, 8},
+        {2, 4, GL_FLOAT, false, false, 16},
+        {3, 4, GL_FLOAT, false, false, 32},
+        {4, 1, GL_UNSIGNED_INT, false, true, 48},
+        {5, 3, GL_FLOAT, false, false, 52},
+        {6, 4, GL_UNSIGNED_SHORT, false, true, 64},
+        {7, 4, GL_FLOAT, false, false, 72},
+        {8, 4, GL_UNSIGNED_SHORT, false, true, 88},
+        {9, 4, GL_FLOAT, false, false, 96}}},
+};
+
+class CompileMeshTest: public testing::TestWithParam<CompileMeshCase> {};
+
+TEST_P(CompileMeshTest, BindsEveryAttributeAtItsLocation) {
+    REQUIRE_CONTEXT();
+    const CompileMeshCase& data = GetParam();
+    const Containers::Array<Trade::MeshAttributeData> layout = getLayout(data.flags, 1);
+    const UnsignedInt stride = layout[0].stride();
+    const Trade::MeshData mesh{MeshPrimitive::Triangles, nullptr, Trade::meshAttributeDataNonOwningArray(layout), 1};
+    GL::Buffer buffer{GL::Buffer::TargetHint::Array};
+    buffer.setData(Containers::Array<char>{ValueInit, stride});
+    GL::Mesh glMesh = compileMesh(mesh, buffer);
+
+    bool expectedAt[16]{};
+    for(const ExpectedBinding& expected: data.bound) {
+        SCOPED_TRACE(expected.location);
+        expectedAt[expected.location] = true;
+        const Binding binding = queryBinding(glMesh, expected.location);
+        EXPECT_TRUE(binding.enabled);
+        EXPECT_EQ(binding.size, expected.size);
+        EXPECT_EQ(GLenum(binding.type), expected.type);
+        EXPECT_EQ(bool(binding.normalized), expected.normalized);
+        EXPECT_EQ(bool(binding.integer), expected.integer);
+        EXPECT_EQ(UnsignedInt(binding.stride), stride);
+        EXPECT_EQ(binding.offset, expected.offset);
+    }
+    /* The padding behind the packed normal, and every unused location */
+    for(UnsignedInt location = 0; location != 16; ++location) if(!expectedAt[location]) {
+        SCOPED_TRACE(location);
+        EXPECT_FALSE(queryBinding(glMesh, location).enabled);
+    }
+}
+
+INSTANTIATE_TEST_SUITE_P(MeshBatch, CompileMeshTest, testing::ValuesIn(CompileMeshCases),
+    [](const testing::TestParamInfo<CompileMeshCase>& info) { return std::string{info.param.name}; });
+
+TEST(MeshBatch, CompileMeshPrimitivesAndExtraTextureCoordinates) {
     REQUIRE_CONTEXT();
     GL::Buffer buffer{GL::Buffer::TargetHint::Array};
     const Trade::MeshData noAttributes{MeshPrimitive::Lines, 3};
     GL::Mesh lines = compileMesh(noAttributes, buffer);
     EXPECT_EQ(lines.primitive(), GL::MeshPrimitive::Lines);
     EXPECT_FALSE(lines.isIndexed());
+
+    /* A third texture coordinate set stays unbound, and skinning makes
+       points of triangles */
+    const Trade::MeshData three{MeshPrimitive::Triangles, nullptr, {
+        Trade::MeshAttributeData{Trade::MeshAttribute::TextureCoordinates, VertexFormat::Vector2, 0, 1, 32},
+        Trade::MeshAttributeData{Trade::MeshAttribute::TextureCoordinates, VertexFormat::Vector2, 8, 1, 32},
+        Trade::MeshAttributeData{Trade::MeshAttribute::TextureCoordinates, VertexFormat::Vector2, 16, 1, 32},
+        Trade::MeshAttributeData{Implementation::JointIds0, VertexFormat::Vector4us, 24, 1, 32},
+    }, 1};
+    GL::Mesh glMesh = compileMesh(three, buffer);
+    EXPECT_EQ(glMesh.primitive(), GL::MeshPrimitive::Points);
+    EXPECT_EQ(queryBinding(glMesh, 1).offset, 0u);
+    EXPECT_EQ(queryBinding(glMesh, 10).offset, 8u);
+    EXPECT_EQ(queryBinding(glMesh, 6).offset, 24u);
+    for(UnsignedInt location: {0u, 2u, 3u, 4u, 5u, 7u, 8u, 9u, 11u, 12u})
+        EXPECT_FALSE(queryBinding(glMesh, location).enabled) << location;
 }
 
-TEST(MeshBatchDeathTest, CallerErrors) {
+/* Seeded random appends, removals, slack changes and updates, switching
+   between indexed and non-indexed meshes and between index types. After
+   each update the GPU buffers have to hold the CPU data, every vertex the
+   id of its mesh, and every view has to draw exactly its mesh. */
+struct ModelMesh {
+    /* Positions in draw order, with the indices applied */
+    std::vector<Vector3> drawn;
+};
+
+Trade::MeshData randomMesh(std::mt19937& random, UnsignedInt serial, std::vector<Vector3>& drawn) {
+    const UnsignedInt vertexCount = 1 + random()%6;
+    const UnsignedInt indexKind = random()%4;
+    Containers::Array<char> vertexData{ValueInit, vertexCount*12};
+    const Containers::ArrayView<Vector3> positions = Containers::arrayCast<Vector3>(vertexData);
+    for(UnsignedInt i = 0; i != vertexCount; ++i)
+        positions[i] = {Float(serial), Float(i), 0.0f};
+    Containers::Array<Trade::MeshAttributeData> attributes{InPlaceInit, {
+        Trade::MeshAttributeData{Trade::MeshAttribute::Position, VertexFormat::Vector3, 0, vertexCount, 12}}};
+
+    drawn.clear();
+    if(indexKind == 3) {
+        for(UnsignedInt i = 0; i != vertexCount; ++i) drawn.push_back(positions[i]);
+        return Trade::MeshData{MeshPrimitive::Triangles, std::move(vertexData), std::move(attributes)};
+    }
+
+    const UnsignedInt indexCount = 3*(1 + random()%3);
+    const MeshIndexType type = indexKind == 0 ? MeshIndexType::UnsignedByte :
+        indexKind == 1 ? MeshIndexType::UnsignedShort : MeshIndexType::UnsignedInt;
+    const UnsignedInt size = meshIndexTypeSize(type);
+    Containers::Array<char> indexData{ValueInit, indexCount*size};
+    for(UnsignedInt i = 0; i != indexCount; ++i) {
+        const UnsignedInt index = random()%vertexCount;
+        /* Little-endian, the low bytes of the value */
+        std::memcpy(indexData.data() + i*size, &index, size);
+        drawn.push_back(positions[index]);
+    }
+    const Trade::MeshIndexData indices{type, indexData};
+    return Trade::MeshData{MeshPrimitive::Triangles, std::move(indexData), indices, std::move(vertexData), std::move(attributes)};
+}
+
+void checkBatch(MeshBatch& batch, const std::vector<ModelMesh>& model, UnsignedInt objectIdOffset) {
+    const Trade::MeshData& data = batch.meshData();
+    ASSERT_EQ(batch.meshCount(), model.size());
+    ASSERT_EQ(batch.mesh().isIndexed(), data.isIndexed());
+
+    /* The GPU holds the CPU data */
+    if(data.vertexData().size()) {
+        Containers::Array<char> gpu = batch.vertexBuffer().subData(0, data.vertexData().size());
+        ASSERT_EQ(std::memcmp(gpu.data(), data.vertexData().data(), gpu.size()), 0);
+    }
+    if(data.isIndexed() && data.indexData().size()) {
+        Containers::Array<char> gpu = batch.indexBuffer().subData(0, data.indexData().size());
+        ASSERT_EQ(std::memcmp(gpu.data(), data.indexData().data(), gpu.size()), 0);
+    }
+
+    const Containers::StridedArrayView1D<const Vector3> positions = data.attribute<Vector3>(Trade::MeshAttribute::Position);
+    const Containers::StridedArrayView1D<const UnsignedInt> objectIds = data.attribute<UnsignedInt>(Trade::MeshAttribute::ObjectId);
+    const auto drawnBy = [&](Int first, Int count, Int baseVertex, bool indexed) {
+        std::vector<Vector3> out;
+        for(Int i = first; i != first + count; ++i) {
+            const UnsignedInt vertex = indexed ? data.indices<UnsignedInt>()[i] : UnsignedInt(baseVertex + i);
+            out.push_back(positions[vertex]);
+        }
+        return out;
+    };
+
+    Int expectedTotal = 0;
+    for(std::size_t i = 0; i != model.size(); ++i) {
+        SCOPED_TRACE(i);
+        const GL::MeshView view = batch.mesh(UnsignedInt(i));
+        const bool indexed = batch.mesh().isIndexed();
+        const std::vector<Vector3> drawn = indexed ?
+            drawnBy(view.indexOffset(), view.count(), 0, true) :
+            drawnBy(0, view.count(), view.baseVertex(), false);
+        ASSERT_EQ(drawn, model[i].drawn);
+        /* Every vertex the view draws carries the mesh's id */
+        for(Int j = 0; j != view.count(); ++j) {
+            const UnsignedInt vertex = indexed ? data.indices<UnsignedInt>()[view.indexOffset() + j] : UnsignedInt(view.baseVertex() + j);
+            ASSERT_EQ(objectIds[vertex], objectIdOffset + i);
+        }
+        expectedTotal += Int(model[i].drawn.size());
+    }
+    EXPECT_EQ(batch.mesh().count(), expectedTotal);
+
+    if(!model.empty()) {
+        const GL::MeshView all = batch.meshRange(0, UnsignedInt(model.size()));
+        EXPECT_EQ(all.count(), expectedTotal);
+    }
+}
+
+TEST(MeshBatch, RandomOperationsMatchTheModel) {
+    REQUIRE_CONTEXT();
+    std::mt19937 random{20261206};
+    MeshBatch batch{getLayout(MeshDataFlag::Position3D|MeshDataFlag::ObjectId, 0)};
+    const UnsignedInt objectIdOffset = 1000;
+    batch.setObjectIdOffset(objectIdOffset);
+    std::vector<ModelMesh> model;
+    UnsignedInt serial = 0;
+
+    for(int step = 0; step != 300; ++step) {
+        SCOPED_TRACE(step);
+        const UnsignedInt operation = random()%20;
+        if(operation < 7) {
+            const UnsignedInt count = 1 + random()%3;
+            std::vector<Trade::MeshData> meshes;
+            std::vector<Containers::Reference<const Trade::MeshData>> references;
+            meshes.reserve(count);
+            for(UnsignedInt i = 0; i != count; ++i) {
+                ModelMesh entry;
+                meshes.push_back(randomMesh(random, serial++, entry.drawn));
+                model.push_back(std::move(entry));
+            }
+            for(const Trade::MeshData& mesh: meshes) references.emplace_back(mesh);
+            batch.addMeshes(Containers::arrayView(references.data(), references.size()));
+        } else if(operation < 10 && !model.empty()) {
+            const UnsignedInt first = random()%model.size();
+            const UnsignedInt count = random()%(model.size() - first + 1);
+            batch.removeMeshes(first, count);
+            model.erase(model.begin() + first, model.begin() + first + count);
+        } else if(operation == 10) {
+            batch.removeAll();
+            model.clear();
+        } else if(operation < 13) {
+            batch.reserveSlack(random()%40, random()%40);
+        } else {
+            batch.updateMesh();
+            checkBatch(batch, model, objectIdOffset);
+            if(testing::Test::HasFatalFailure()) return;
+        }
+    }
+    batch.updateMesh();
+    checkBatch(batch, model, objectIdOffset);
+}
+
+TEST(MeshBatchDeathTest, RemovingMoreThanThereIs) {
     const Trade::MeshData a = batchMesh(3, {0, 1, 2});
     MeshBatch batch;
     batch.addMeshes({a, a, a, a, a, a});
     EXPECT_DEATH(batch.removeMeshes(5, 3), "MeshBatch::removeMeshes\\(\\): Cannot remove 3 meshes after 5 with 6 meshes contained in batch");
+}
+
+TEST(MeshBatchDeathTest, ConvertingANullView) {
     EXPECT_DEATH(static_cast<void>(GL::MeshView(MeshView{})), "MeshView: Cannot convert to GL::MeshView, _mesh is nullptr");
+}
+
+TEST(MeshBatchDeathTest, RegionPastTheSlots) {
+    const Trade::MeshData a = batchMesh(3, {0, 1, 2});
+    MeshBatch batch;
+    batch.addMeshes({a, a});
     EXPECT_DEATH(batch.indexBufferRegion(9), "Assertion index < _regions.size\\(\\) failed at VelmoraEngine/Utils/MemoryPartition.cpp:[0-9]+");
 }
 
-}
+}}}

@@ -1,13 +1,14 @@
+#include <utility>
+
 #include <gtest/gtest.h>
 
 #include <Corrade/Containers/Array.h>
 
 #include "VelmoraEngine/Utils/MemoryPartition.h"
 
-using namespace Corrade;
-using namespace VelmoraEngine;
+namespace VelmoraEngine { namespace Test { namespace {
 
-namespace {
+using namespace Corrade;
 
 void expectRegions(const MemoryPartition& partition, std::initializer_list<std::pair<std::size_t, std::size_t>> expected) {
     ASSERT_EQ(partition.usedRegionCount(), expected.size());
@@ -124,17 +125,28 @@ TEST(MemoryPartition, RemoveRegionData) {
     EXPECT_EQ(tail[39], 0);
 }
 
-TEST(MemoryPartitionDeathTest, Misuse) {
+TEST(MemoryPartitionDeathTest, AddingPastTheSlots) {
     MemoryPartition fresh;
     EXPECT_EQ(fresh.usedRegionCount(), 0u);
     EXPECT_DEATH(fresh.addRegion(4), "MemoryPartition::addRegion\\(\\): exceeded initialized region count");
-
     MemoryPartition partition = threeRegions();
     EXPECT_DEATH(partition.addRegion(1), "MemoryPartition::addRegion\\(\\): exceeded initialized region count");
+}
+
+TEST(MemoryPartitionDeathTest, RemovingMoreThanThereIs) {
+    MemoryPartition partition = threeRegions();
     EXPECT_DEATH(partition.removeRegions(2, 2), "MemoryPartition::removeRegions\\(\\): Can't remove more regions than size");
+}
+
+TEST(MemoryPartitionDeathTest, RegionPastTheSlots) {
+    MemoryPartition partition = threeRegions();
     EXPECT_DEATH(partition.region(3), "Assertion index < _regions.size\\(\\) failed at VelmoraEngine/Utils/MemoryPartition.cpp:[0-9]+");
+}
+
+TEST(MemoryPartitionDeathTest, RemovingDataOfMissingRegions) {
+    MemoryPartition partition = threeRegions();
     char data[40]{};
     EXPECT_DEATH(removeRegionData(partition, data, 2, 2), "Assertion first \\+ count <= partition.usedRegionCount\\(\\) failed at VelmoraEngine/Utils/MemoryPartition.cpp:[0-9]+");
 }
 
-}
+}}}

@@ -28,13 +28,8 @@ namespace Implementation {
     }
 }
 
-/* Default visibility, so a library built with hidden visibility shares the
-   deleter identity with everyone else and growth stays in place across
-   library boundaries */
-#define CORRADE_GROWABLE_VISIBILITY __attribute__((visibility("default")))
-
 /** Growable allocator using operator new, for any type */
-template<class T> struct CORRADE_GROWABLE_VISIBILITY ArrayNewAllocator {
+template<class T> struct ArrayNewAllocator {
     typedef T Type;
 
     enum: std::size_t { AllocationOffset = Implementation::allocationOffset<T>() };
@@ -80,7 +75,7 @@ template<class T> struct CORRADE_GROWABLE_VISIBILITY ArrayNewAllocator {
 };
 
 /** Growable allocator using malloc and realloc, for trivially copyable types */
-template<class T> struct CORRADE_GROWABLE_VISIBILITY ArrayMallocAllocator {
+template<class T> struct ArrayMallocAllocator {
     static_assert(std::is_trivially_copyable<T>::value, "only trivially copyable types are usable with this allocator");
 
     typedef T Type;
@@ -120,7 +115,7 @@ template<class T> struct CORRADE_GROWABLE_VISIBILITY ArrayMallocAllocator {
 };
 
 /** Default growable allocator for @p T */
-template<class T> struct CORRADE_GROWABLE_VISIBILITY ArrayAllocator: std::conditional<std::is_trivially_copyable<T>::value, ArrayMallocAllocator<T>, ArrayNewAllocator<T>>::type {};
+template<class T> struct ArrayAllocator: std::conditional<std::is_trivially_copyable<T>::value, ArrayMallocAllocator<T>, ArrayNewAllocator<T>>::type {};
 
 namespace Implementation {
     template<class T, class Allocator> bool isGrowable(const Array<T>& array) {

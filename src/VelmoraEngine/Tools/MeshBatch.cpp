@@ -2,293 +2,70 @@
 
 #include <cstdlib>
 #include <cstring>
+#include <new>
+#include <utility>
 
-#include <Corrade/Containers/EnumSet.hpp>
 #include <Corrade/Containers/GrowableArray.h>
 #include <Corrade/Containers/Iterable.h>
 #include <Corrade/Containers/Pair.h>
+#include <Corrade/Containers/Pointer.h>
 #include <Corrade/Containers/Reference.h>
-#include <Magnum/GL/Attribute.h>
-#include <Magnum/GL/MeshView.h>
-#include <Magnum/MeshTools/Concatenate.h>
-#include <Magnum/MeshTools/Interleave.h>
-#include <Corrade/Utility/Algorithms.h>
+#include <Corrade/Containers/StridedArrayView.h>
 #include <Corrade/Utility/Assert.h>
 #include <Corrade/Utility/Debug.h>
-#include <Magnum/Math/PackingBatch.h>
-#include <Magnum/Math/Vector4.h>
+#include <Magnum/GL/Attribute.h>
+#include <Magnum/GL/MeshView.h>
+#include <Magnum/Math/Functions.h>
+#include <Magnum/MeshTools/Concatenate.h>
+#include <Magnum/Trade/ArrayAllocator.h>
 #include <Magnum/Trade/MeshData.h>
 #include <Magnum/VertexFormat.h>
 
-#include "VelmoraEngine/Tools/MeshTools.h"
+#include "VelmoraEngine/Implementation/EngineAttributes.h"
+#include "VelmoraEngine/Utils/MemoryPartition.h"
 
 namespace VelmoraEngine {
 
 using namespace Magnum;
 using namespace Corrade;
 
-namespace {
-
-struct LayoutRow {
-    MeshDataFlag flag;
-    Trade::MeshAttribute attribute;
-    VertexFormat format;
-    UnsignedInt id;
-};
-
-/* Row order is the attribute order of every layout */
-const LayoutRow UnpackedLayout[]{
-    {MeshDataFlag::Position2D, Trade::MeshAttribute::Position, VertexFormat::Vector2, 0},
-    {MeshDataFlag::Position3D, Trade::MeshAttribute::Position, VertexFormat::Vector3, 0},
-    {MeshDataFlag::TextureCoordinates, Trade::MeshAttribute::TextureCoordinates, VertexFormat::Vector2, 0},
-    {MeshDataFlag::TextureCoordinates1, Trade::MeshAttribute::TextureCoordinates, VertexFormat::Vector2, 1},
-    {MeshDataFlag::Color, Trade::MeshAttribute::Color, VertexFormat::Vector4, 0},
-    {MeshDataFlag::Tangent, Trade::MeshAttribute::Tangent, VertexFormat::Vector4, 0},
-    {MeshDataFlag::ObjectId, Trade::MeshAttribute::ObjectId, VertexFormat::UnsignedInt, 0},
-    {MeshDataFlag::Normal, Trade::MeshAttribute::Normal, VertexFormat::Vector3, 0},
-    {MeshDataFlag::Skinning0, Trade::meshAttributeCustom(0), VertexFormat::Vector4us, 0},
-    {MeshDataFlag::Skinning0, Trade::meshAttributeCustom(1), VertexFormat::Vector4, 0},
-    {MeshDataFlag::Skinning1, Trade::meshAttributeCustom(2), VertexFormat::Vector4us, 0},
-    {MeshDataFlag::Skinning1, Trade::meshAttributeCustom(3), VertexFormat::Vector4, 0},
-};
-
-/* The 6-byte normal is followed by 2 bytes of padding so every offset stays
-   a multiple of 2 and the stride a multiple of 4 */
-const LayoutRow PackedLayout[]{
-    {MeshDataFlag::Position2D, Trade::MeshAttribute::Position, VertexFormat::Vector2, 0},
-    {MeshDataFlag::Position3D, Trade::MeshAttribute::Position, VertexFormat::Vector3, 0},
-    {MeshDataFlag::TextureCoordinates, Trade::MeshAttribute::TextureCoordinates, VertexFormat::Vector2, 0},
-    {MeshDataFlag::TextureCoordinates1, Trade::MeshAttribute::TextureCoordinates, VertexFormat::Vector2, 1},
-    {MeshDataFlag::Color, Trade::MeshAttribute::Color, VertexFormat::Vector4usNormalized, 0},
-    {MeshDataFlag::Tangent, Trade::MeshAttribute::Tangent, VertexFormat::Vector4sNormalized, 0},
-    {MeshDataFlag::ObjectId, Trade::MeshAttribute::ObjectId, VertexFormat::UnsignedInt, 0},
-    {MeshDataFlag::Normal, Trade::MeshAttribute::Normal, VertexFormat::Vector3sNormalized, 0},
-    {MeshDataFlag::Normal, Trade::meshAttributeCustom(42), VertexFormat::UnsignedShort, 0},
-    {MeshDataFlag::Skinning0, Trade::meshAttributeCustom(0), VertexFormat::Vector4us, 0},
-    {MeshDataFlag::Skinning0, Trade::meshAttributeCustom(1), VertexFormat::Vector4usNormalized, 0},
-    {MeshDataFlag::Skinning1, Trade::meshAttributeCustom(2), VertexFormat::Vector4us, 0},
-    {MeshDataFlag::Skinning1, Trade::meshAttributeCustom(3), VertexFormat::Vector4usNormalized, 0},
-};
-
-}
-
-Utility::Debug& operator<<(Utility::Debug& debug, const MeshDataFlag value) {
-    debug << "MeshDataFlag" << Utility::Debug::nospace;
-    switch(value) {
-        #define _c(value) case MeshDataFlag::value: return debug << "::" #value;
-        _c(Position2D)
-        _c(Position3D)
-        _c(TextureCoordinates)
-        _c(Normal)
-        _c(Tangent)
-        _c(ObjectId)
-        _c(Skinning0)
-        _c(Skinning1)
-        _c(Color)
-        _c(Packed)
-        _c(TextureCoordinates1)
-        #undef _c
-    }
-    return debug << "(" << Utility::Debug::nospace << Utility::Debug::hex << UnsignedInt(value) << Utility::Debug::nospace << ")";
-}
-
-Utility::Debug& operator<<(Utility::Debug& debug, const MeshDataFlags value) {
-    return Containers::enumSetDebugOutput(debug, value, "MeshDataFlags{}", {
-        MeshDataFlag::Position2D,
-        MeshDataFlag::Position3D,
-        MeshDataFlag::TextureCoordinates,
-        MeshDataFlag::TextureCoordinates1,
-        MeshDataFlag::Color,
-        MeshDataFlag::Tangent,
-        MeshDataFlag::ObjectId,
-        MeshDataFlag::Normal,
-        MeshDataFlag::Skinning0,
-        MeshDataFlag::Skinning1,
-        MeshDataFlag::Packed});
-}
-
-MeshDataFlags getMeshFlags(const Trade::MeshData& mesh) {
-    MeshDataFlags present, missing;
-    for(const LayoutRow& row: UnpackedLayout) {
-        if(mesh.attributeCount(row.attribute) > row.id &&
-           vertexFormatComponentCount(mesh.attributeFormat(row.attribute, row.id)) == vertexFormatComponentCount(row.format))
-            present |= row.flag;
-        else
-            missing |= row.flag;
-    }
-    return present & ~missing;
-}
-
-Containers::Array<Trade::MeshAttributeData> getLayout(MeshDataFlags flags, const UnsignedInt vertexCount) {
-    CORRADE_INTERNAL_ASSERT(!(flags >= MeshDataFlag::Position2D && flags >= MeshDataFlag::Position3D));
-    if(!(flags & (MeshDataFlag::Position2D|MeshDataFlag::Position3D)))
-        flags |= MeshDataFlag::Position3D;
-
-    const Containers::ArrayView<const LayoutRow> table = flags & MeshDataFlag::Packed ?
-        Containers::arrayView(PackedLayout) : Containers::arrayView(UnpackedLayout);
-
-    std::ptrdiff_t stride = 0;
-    std::size_t count = 0;
-    for(const LayoutRow& row: table) if(flags & row.flag) {
-        stride += vertexFormatSize(row.format);
-        ++count;
-    }
-
-    Containers::Array<Trade::MeshAttributeData> out;
-    Containers::arrayReserve(out, count);
-    std::size_t offset = 0;
-    for(const LayoutRow& row: table) if(flags & row.flag) {
-        Containers::arrayAppend(out, Trade::MeshAttributeData{row.attribute, row.format, offset, vertexCount, stride, 0});
-        offset += vertexFormatSize(row.format);
-    }
-    return out;
-}
-
-namespace {
-
-typedef Trade::MeshData(*Cast)(Trade::MeshData&&, Trade::MeshAttribute, unsigned int);
-
-struct PackStep {
-    MeshDataFlag flag;
-    Trade::MeshAttribute attribute;
-    Cast pack;
-    Cast unpack;
-};
-
-/* The fixed order of the conversions */
-const PackStep PackSteps[]{
-    {MeshDataFlag::Normal, Trade::MeshAttribute::Normal,
-        MeshTools::castNormalizedAttribute<Math::Vector3<Float>, Math::Vector3<Short>>,
-        MeshTools::castNormalizedAttribute<Math::Vector3<Short>, Math::Vector3<Float>>},
-    {MeshDataFlag::Tangent, Trade::MeshAttribute::Tangent,
-        MeshTools::castNormalizedAttribute<Math::Vector4<Float>, Math::Vector4<Short>>,
-        MeshTools::castNormalizedAttribute<Math::Vector4<Short>, Math::Vector4<Float>>},
-    {MeshDataFlag::Color, Trade::MeshAttribute::Color,
-        MeshTools::castNormalizedAttribute<Math::Vector4<Float>, Math::Vector4<UnsignedShort>>,
-        MeshTools::castNormalizedAttribute<Math::Vector4<UnsignedShort>, Math::Vector4<Float>>},
-    {MeshDataFlag::Skinning0, Trade::meshAttributeCustom(1),
-        MeshTools::castNormalizedAttribute<Math::Vector4<Float>, Math::Vector4<UnsignedShort>>,
-        MeshTools::castNormalizedAttribute<Math::Vector4<UnsignedShort>, Math::Vector4<Float>>},
-    {MeshDataFlag::Skinning1, Trade::meshAttributeCustom(3),
-        MeshTools::castNormalizedAttribute<Math::Vector4<Float>, Math::Vector4<UnsignedShort>>,
-        MeshTools::castNormalizedAttribute<Math::Vector4<UnsignedShort>, Math::Vector4<Float>>},
-};
-
-}
-
-Trade::MeshData packMesh(const MeshDataFlags flags, Trade::MeshData&& mesh) {
-    Trade::MeshData out = std::move(mesh);
-    for(const PackStep& step: PackSteps)
-        if((flags & step.flag) && out.attributeCount(step.attribute))
-            out = step.pack(std::move(out), step.attribute, 0);
-    return out;
-}
-
-Trade::MeshData unpackMesh(const MeshDataFlags flags, Trade::MeshData&& mesh) {
-    Trade::MeshData out = std::move(mesh);
-    for(const PackStep& step: PackSteps)
-        if((flags & step.flag) && out.attributeCount(step.attribute))
-            out = step.unpack(std::move(out), step.attribute, 0);
-    return out;
-}
-
-namespace {
-
-enum class Encoding { Copy, Signed, Unsigned };
-
-Encoding encodingOf(const Trade::MeshAttribute attribute) {
-    if(attribute == Trade::MeshAttribute::Normal || attribute == Trade::MeshAttribute::Tangent)
-        return Encoding::Signed;
-    if(attribute == Trade::MeshAttribute::Color || attribute == Trade::meshAttributeCustom(1) || attribute == Trade::meshAttributeCustom(3))
-        return Encoding::Unsigned;
-    return Encoding::Copy;
-}
-
-/* Rows of bytes as rows of components; the second dimension has to be
-   contiguous and a whole number of components */
-template<class T, class Char> Containers::StridedArrayView2D<T> components(const Containers::StridedArrayView2D<Char>& bytes) {
-    const std::size_t rowSize = bytes.size()[1];
-    return Containers::arrayCast<2, T>(bytes.template expanded<1>(Containers::Size2D{rowSize/sizeof(T), sizeof(T)}));
-}
-
-}
-
-void packMeshAttributeDataInto(const Trade::MeshAttribute attribute, const Containers::StridedArrayView2D<const char>& src, const Containers::StridedArrayView2D<char>& dst) {
-    switch(encodingOf(attribute)) {
-        case Encoding::Signed:
-            Math::packInto(components<const Float>(src), components<Short>(dst));
-            return;
-        case Encoding::Unsigned:
-            Math::packInto(components<const Float>(src), components<UnsignedShort>(dst));
-            return;
-        case Encoding::Copy:
-            Utility::copy(src, dst);
-            return;
-    }
-}
-
-void unpackMeshAttributeDataInto(const Trade::MeshAttribute attribute, const Containers::StridedArrayView2D<const char>& src, const Containers::StridedArrayView2D<char>& dst) {
-    switch(encodingOf(attribute)) {
-        case Encoding::Signed:
-            Math::unpackInto(components<const Short>(src), components<Float>(dst));
-            return;
-        case Encoding::Unsigned:
-            Math::unpackInto(components<const UnsignedShort>(src), components<Float>(dst));
-            return;
-        case Encoding::Copy:
-            Utility::copy(src, dst);
-            return;
-    }
-}
-
-
 GL::Mesh compileMesh(const Trade::MeshData& meshData, GL::Buffer& vertexBuffer) {
     GL::Mesh mesh{GL::MeshPrimitive::Triangles};
     /* A skinned mesh is drawn as points, one per vertex */
-    mesh.setPrimitive(meshData.attributeCount(Trade::meshAttributeCustom(0)) ?
+    mesh.setPrimitive(meshData.attributeCount(Implementation::JointIds0) ?
         GL::MeshPrimitive::Points : GL::meshPrimitive(meshData.primitive()));
 
     UnsignedInt textureCoordinateSets = 0;
     for(UnsignedInt i = 0; i != meshData.attributeCount(); ++i) {
         const Trade::MeshAttribute name = meshData.attributeName(i);
-        GL::DynamicAttribute::Kind kind = GL::DynamicAttribute::Kind::Generic;
-        Int location = -1;
-        if(name == Trade::MeshAttribute::Position) location = 0;
-        else if(name == Trade::MeshAttribute::TextureCoordinates) {
-            location = textureCoordinateSets == 0 ? 1 : textureCoordinateSets == 1 ? 10 : -1;
-            ++textureCoordinateSets;
-        }
-        else if(name == Trade::MeshAttribute::Color) location = 2;
-        else if(name == Trade::MeshAttribute::Tangent) location = 3;
-        else if(name == Trade::MeshAttribute::ObjectId) {
-            location = 4;
-            kind = GL::DynamicAttribute::Kind::Integral;
-        }
-        else if(name == Trade::MeshAttribute::Normal) location = 5;
-        else if(name == Trade::meshAttributeCustom(0) || name == Trade::meshAttributeCustom(2)) {
-            location = name == Trade::meshAttributeCustom(0) ? 6 : 8;
-            kind = GL::DynamicAttribute::Kind::Integral;
-        }
-        else if(name == Trade::meshAttributeCustom(1)) location = 7;
-        else if(name == Trade::meshAttributeCustom(3)) location = 9;
-        if(location < 0) continue;
+        const Implementation::AttributeLocation* const location = Implementation::attributeLocation(name,
+            name == Trade::MeshAttribute::TextureCoordinates ? textureCoordinateSets++ : 0);
+        if(!location) continue;
 
         /* The format's own component count is bound, so a shorter attribute
            never reads the bytes of its neighbour; the shader fills the rest */
         mesh.addVertexBufferInstanced(vertexBuffer, 0, meshData.attributeOffset(i), meshData.attributeStride(i),
-            GL::DynamicAttribute{kind, UnsignedInt(location), meshData.attributeFormat(i)});
+            GL::DynamicAttribute{location->integral ? GL::DynamicAttribute::Kind::Integral : GL::DynamicAttribute::Kind::Generic, location->location, meshData.attributeFormat(i)});
     }
     return mesh;
 }
 
+namespace {
+
+/* Stands in for the mesh when a null view is converted with assertions made
+   non-fatal */
+GL::Mesh& noMesh() {
+    static GL::Mesh mesh{NoCreate};
+    return mesh;
+}
+
+}
+
 MeshView::operator GL::MeshView() const {
-    if(!_mesh) {
-        Utility::Error{} << "MeshView: Cannot convert to GL::MeshView, _mesh is nullptr";
-        std::abort();
-    }
+    CORRADE_ASSERT(_mesh, "MeshView: Cannot convert to GL::MeshView, _mesh is nullptr", GL::MeshView{noMesh()});
     GL::MeshView view{*_mesh};
     view.setCount(Int(count));
-    if(_mesh->isIndexed()) view.setIndexOffset(Int(indexByteOffset/_mesh->indexTypeSize()));
+    if(_mesh->isIndexed()) view.setIndexOffset(Int(indexByteOffset/GL::meshIndexTypeSize(_mesh->indexType())));
     else view.setBaseVertex(Int(baseVertex));
     return view;
 }
@@ -306,7 +83,7 @@ Trade::MeshData emptyBatchMesh(Containers::Array<Trade::MeshAttributeData>&& lay
 /* Offset-only copy of a layout for @p vertexCount vertices, valid wherever
    the arrays move */
 Containers::Array<Trade::MeshAttributeData> offsetOnlyLayout(const Containers::ArrayView<const Trade::MeshAttributeData> attributes, const Containers::ArrayView<const char> vertexData, const UnsignedInt vertexCount) {
-    Containers::Array<Trade::MeshAttributeData> out{attributes.size()};
+    Containers::Array<Trade::MeshAttributeData> out{ValueInit, attributes.size()};
     for(std::size_t i = 0; i != attributes.size(); ++i) {
         const Trade::MeshAttributeData& attribute = attributes[i];
         out[i] = Trade::MeshAttributeData{attribute.name(), attribute.format(), attribute.offset(vertexData), vertexCount, attribute.stride(), attribute.arraySize()};
@@ -326,10 +103,7 @@ void noDelete(char*, std::size_t) {}
     formats against the batch.
 */
 void concatenateAppend(Trade::MeshData& destination, const Containers::Iterable<const Trade::MeshData>& list) {
-    if(list.isEmpty()) {
-        Utility::Error{} << "concatenateAppend(): no meshes passed";
-        std::abort();
-    }
+    CORRADE_INTERNAL_ASSERT(!list.isEmpty());
 
     const Containers::Pair<UnsignedInt, UnsignedInt> totals = Magnum::MeshTools::Implementation::concatenateIndexVertexCount(list);
     const UnsignedInt oldVertexCount = destination.vertexCount();
@@ -357,7 +131,7 @@ void concatenateAppend(Trade::MeshData& destination, const Containers::Iterable<
     if(totals.first()) {
         /* Appending grows the capacity geometrically, keeping an append
            O(new data) when amortized */
-        Containers::arrayAppend(indexData, NoInit, std::size_t(totals.first())*sizeof(UnsignedInt) - indexData.size());
+        Containers::arrayAppend<Trade::ArrayAllocator>(indexData, NoInit, std::size_t(totals.first())*sizeof(UnsignedInt) - indexData.size());
         if(!wasIndexed) {
             const Containers::ArrayView<UnsignedInt> indices = Containers::arrayCast<UnsignedInt>(indexData.prefix(std::size_t(oldVertexCount)*sizeof(UnsignedInt)));
             for(UnsignedInt i = 0; i != oldVertexCount; ++i) indices[i] = i;
@@ -365,7 +139,7 @@ void concatenateAppend(Trade::MeshData& destination, const Containers::Iterable<
     }
     const std::size_t oldVertexSize = vertexData.size();
     if(stride) {
-        Containers::arrayAppend(vertexData, NoInit, stride*std::size_t(totals.second()) - oldVertexSize);
+        Containers::arrayAppend<Trade::ArrayAllocator>(vertexData, NoInit, stride*std::size_t(totals.second()) - oldVertexSize);
         std::memset(vertexData.data() + oldVertexSize, 0, vertexData.size() - oldVertexSize);
     }
 
@@ -398,13 +172,32 @@ void concatenateAppend(Trade::MeshData& destination, const Containers::Iterable<
 
 MeshBatch::MeshBatch(): MeshBatch{getLayout(MeshDataFlag::Packed|MeshDataFlag::Position3D|MeshDataFlag::TextureCoordinates|MeshDataFlag::ObjectId|MeshDataFlag::Normal, 0)} {}
 
-MeshBatch::MeshBatch(Containers::Array<Trade::MeshAttributeData>&& layout): _meshData{emptyBatchMesh(std::move(layout))}, _indexBuffer{NoCreate}, _vertexBuffer{NoCreate}, _mesh{NoCreate}, _dirtyBegin{DirtyNone}, _dirtyEnd{0}, _indexSlack{0}, _vertexSlack{0}, _slackChanged{false}, _indexCapacity{0}, _vertexCapacity{0}, _meshCount{0}, _vertexSize{_meshData.attributeCount() ? UnsignedInt(std::abs(_meshData.attributeStride(0))) : 0}, _objectIdOffset{0} {}
+MeshBatch::MeshBatch(Containers::Array<Trade::MeshAttributeData>&& layout): _meshData{emptyBatchMesh(std::move(layout))}, _indexBuffer{NoCreate}, _vertexBuffer{NoCreate}, _mesh{NoCreate}, _indexPartition{InPlaceInit}, _vertexPartition{InPlaceInit}, _dirtyBegin{DirtyNone}, _dirtyEnd{0}, _indexSlack{0}, _vertexSlack{0}, _slackChanged{false}, _indexCapacity{0}, _vertexCapacity{0}, _meshCount{0}, _vertexSize{_meshData.attributeCount() ? UnsignedInt(std::abs(_meshData.attributeStride(0))) : 0}, _objectIdOffset{0} {}
 
 MeshBatch::MeshBatch(std::initializer_list<Trade::MeshAttributeData> layout): MeshBatch{Containers::Array<Trade::MeshAttributeData>{InPlaceInit, layout}} {}
 
-MeshBatch::MeshBatch(MeshBatch&& other) noexcept: _meshData{std::move(other._meshData)}, _indexBuffer{std::move(other._indexBuffer)}, _vertexBuffer{std::move(other._vertexBuffer)}, _mesh{std::move(other._mesh)}, _vertexCounts{std::move(other._vertexCounts)}, _meshViews{std::move(other._meshViews)}, _indexPartition{std::move(other._indexPartition)}, _vertexPartition{std::move(other._vertexPartition)}, _dirtyBegin{other._dirtyBegin}, _dirtyEnd{other._dirtyEnd}, _indexSlack{other._indexSlack}, _vertexSlack{other._vertexSlack}, _slackChanged{other._slackChanged}, _indexCapacity{other._indexCapacity}, _vertexCapacity{other._vertexCapacity}, _meshCount{other._meshCount}, _vertexSize{other._vertexSize}, _objectIdOffset{other._objectIdOffset} {
+MeshBatch::MeshBatch(MeshBatch&& other) noexcept: _meshData{emptyBatchMesh(offsetOnlyLayout(other._meshData.attributeData(), other._meshData.vertexData(), 0))}, _indexBuffer{NoCreate}, _vertexBuffer{NoCreate}, _mesh{NoCreate}, _indexPartition{InPlaceInit}, _vertexPartition{InPlaceInit}, _dirtyBegin{DirtyNone}, _dirtyEnd{0}, _indexSlack{0}, _vertexSlack{0}, _slackChanged{false}, _indexCapacity{0}, _vertexCapacity{0}, _meshCount{0}, _vertexSize{other._vertexSize}, _objectIdOffset{0} {
+    /* Everything is swapped with a new empty batch of the same layout, so the
+       moved-from batch is that empty batch and not one with stale counters */
+    using std::swap;
+    swap(_meshData, other._meshData);
+    swap(_indexBuffer, other._indexBuffer);
+    swap(_vertexBuffer, other._vertexBuffer);
+    swap(_mesh, other._mesh);
+    swap(_vertexCounts, other._vertexCounts);
+    swap(_meshViews, other._meshViews);
+    swap(_indexPartition, other._indexPartition);
+    swap(_vertexPartition, other._vertexPartition);
+    swap(_dirtyBegin, other._dirtyBegin);
+    swap(_dirtyEnd, other._dirtyEnd);
+    swap(_indexSlack, other._indexSlack);
+    swap(_vertexSlack, other._vertexSlack);
+    swap(_slackChanged, other._slackChanged);
+    swap(_indexCapacity, other._indexCapacity);
+    swap(_vertexCapacity, other._vertexCapacity);
+    swap(_meshCount, other._meshCount);
+    swap(_objectIdOffset, other._objectIdOffset);
     for(MeshView& view: _meshViews) view._mesh = &_mesh;
-    other._meshCount = 0;
 }
 
 MeshBatch::~MeshBatch() = default;
@@ -418,19 +211,19 @@ MeshBatch& MeshBatch::addMeshes(const Containers::ArrayView<const Containers::Re
         for(std::size_t i = 0; i != meshes.size(); ++i)
             new(&list[i + 1]) Containers::Reference<const Trade::MeshData>{meshes[i]};
         concatenateAppend(_meshData, list);
-    } else Magnum::MeshTools::concatenateInto(_meshData, meshes, Magnum::MeshTools::InterleaveFlag::PreserveInterleavedAttributes);
+    } else Magnum::MeshTools::concatenateInto<Trade::ArrayAllocator>(_meshData, meshes, Magnum::MeshTools::InterleaveFlag::PreserveInterleavedAttributes);
 
-    const std::size_t needed = _indexPartition.usedRegionCount() + meshes.size();
-    if(needed > _indexPartition.regionSlotCount()) {
-        const std::size_t missing = needed - _indexPartition.regionSlotCount();
-        _indexPartition.reserveRegions(missing);
-        _vertexPartition.reserveRegions(missing);
+    const std::size_t needed = _indexPartition->usedRegionCount() + meshes.size();
+    if(needed > _indexPartition->regionSlotCount()) {
+        const std::size_t missing = needed - _indexPartition->regionSlotCount();
+        _indexPartition->reserveRegions(missing);
+        _vertexPartition->reserveRegions(missing);
     }
 
     for(const Trade::MeshData& mesh: meshes) {
         const UnsignedInt indexCount = mesh.isIndexed() ? mesh.indexCount() : mesh.vertexCount();
-        _indexPartition.addRegion(4*std::size_t(indexCount));
-        _vertexPartition.addRegion(std::size_t(mesh.vertexCount())*_vertexSize);
+        _indexPartition->addRegion(4*std::size_t(indexCount));
+        _vertexPartition->addRegion(std::size_t(mesh.vertexCount())*_vertexSize);
         Containers::arrayAppend(_vertexCounts, mesh.vertexCount());
     }
 
@@ -449,12 +242,12 @@ MeshBatch& MeshBatch::addMesh(const Trade::MeshData& mesh) {
 }
 
 Math::Vector2<Int> MeshBatch::indexBufferRegion(const UnsignedInt i) const {
-    const MemoryPartition::Region region = _indexPartition.region(i);
+    const MemoryPartition::Region region = _indexPartition->region(i);
     return {Int(region.offset), Int(region.size)};
 }
 
 Math::Vector2<Int> MeshBatch::vertexBufferRegion(const UnsignedInt i) const {
-    const MemoryPartition::Region region = _vertexPartition.region(i);
+    const MemoryPartition::Region region = _vertexPartition->region(i);
     return {Int(region.offset), Int(region.size)};
 }
 
@@ -478,8 +271,35 @@ bool MeshBatch::empty() const {
     return _meshData.isIndexed() ? !_meshData.indexCount() : !_meshData.vertexCount();
 }
 
+void MeshBatch::markAllDirty() {
+    _dirtyBegin = 0;
+    _dirtyEnd = Int(_meshCount);
+}
+
+void MeshBatch::uploadTail(GL::Buffer& buffer, const Containers::ArrayView<const char> data, const MemoryPartition& partition, const bool dirty, const std::size_t capacityBytes) {
+    std::size_t from = data.size();
+    if(dirty) {
+        const std::size_t start = partition.region(_dirtyBegin).offset;
+        const std::size_t end = Math::min(data.size(), partition.regionEnd(_dirtyEnd - 1));
+        buffer.setSubData(start, data.slice(start, end));
+        from = end;
+    }
+    if(capacityBytes > from) buffer.invalidateSubData(from, capacityBytes - from);
+}
+
 bool MeshBatch::updateMesh() {
     if(_dirtyEnd < _dirtyBegin && !_slackChanged) return false;
+
+    /* A GL mesh can't drop its index buffer, and the views of every mesh
+       change meaning with the indexed state, so a change of it recompiles
+       the mesh and redoes every view and upload */
+    const bool skinned = _meshData.attributeCount(Implementation::JointIds0);
+    const bool drawIndexed = !skinned && _meshData.isIndexed();
+    if(_mesh.id() && _mesh.isIndexed() != drawIndexed) {
+        _mesh = GL::Mesh{NoCreate};
+        _meshViews = nullptr;
+        markAllDirty();
+    }
 
     if(!_vertexBuffer.id()) _vertexBuffer = GL::Buffer{GL::Buffer::TargetHint::Array};
     if(!_indexBuffer.id()) _indexBuffer = GL::Buffer{GL::Buffer::TargetHint::ElementArray};
@@ -503,16 +323,7 @@ bool MeshBatch::updateMesh() {
             _indexCapacity = indexCount + _indexSlack;
         } else if(!indexCount) {
             _indexBuffer.invalidateData();
-        } else {
-            std::size_t from = std::size_t(indexSize)*indexCount;
-            if(dirty) {
-                const std::size_t start = _indexPartition.region(_dirtyBegin).offset;
-                const std::size_t end = Math::min(indexData.size(), _indexPartition.regionEnd(_dirtyEnd - 1));
-                _indexBuffer.setSubData(start, indexData.slice(start, end));
-                from = end;
-            }
-            _indexBuffer.invalidateSubData(from, std::size_t(indexSize)*_indexCapacity - from);
-        }
+        } else uploadTail(_indexBuffer, indexData, *_indexPartition, dirty, std::size_t(indexSize)*_indexCapacity);
     }
 
     const UnsignedInt vertexCount = _meshData.vertexCount();
@@ -521,7 +332,7 @@ bool MeshBatch::updateMesh() {
     } else {
         if(dirty && _meshData.hasAttribute(Trade::MeshAttribute::ObjectId)) {
             const Containers::StridedArrayView1D<UnsignedInt> objectIds = _meshData.mutableAttribute<UnsignedInt>(Trade::MeshAttribute::ObjectId);
-            std::size_t vertex = _vertexPartition.region(_dirtyBegin).offset/_vertexSize;
+            std::size_t vertex = _vertexPartition->region(_dirtyBegin).offset/_vertexSize;
             for(Int i = _dirtyBegin; i != _dirtyEnd; ++i) {
                 const UnsignedInt id = _objectIdOffset + UnsignedInt(i);
                 for(std::size_t end = vertex + _vertexCounts[i]; vertex != end; ++vertex)
@@ -530,20 +341,11 @@ bool MeshBatch::updateMesh() {
         }
 
         const Containers::ArrayView<const char> vertexData = _meshData.vertexData();
-        if(!needsReallocation(vertexCount, _vertexSlack, _vertexCapacity)) {
-            std::size_t from = vertexData.size();
-            if(dirty) {
-                const std::size_t start = _vertexPartition.region(_dirtyBegin).offset;
-                const std::size_t end = Math::min(vertexData.size(), _vertexPartition.regionEnd(_dirtyEnd - 1));
-                _vertexBuffer.setSubData(start, vertexData.slice(start, end));
-                from = end;
-            }
-            _vertexBuffer.invalidateSubData(from, std::size_t(_vertexSize)*_vertexCapacity - from);
-        } else {
+        if(needsReallocation(vertexCount, _vertexSlack, _vertexCapacity)) {
             _vertexBuffer.setData({nullptr, vertexData.size() + std::size_t(_vertexSize)*_vertexSlack}, GL::BufferUsage::DynamicDraw);
             _vertexBuffer.setSubData(0, vertexData);
             _vertexCapacity = vertexCount + _vertexSlack;
-        }
+        } else uploadTail(_vertexBuffer, vertexData, *_vertexPartition, dirty, std::size_t(_vertexSize)*_vertexCapacity);
     }
 
     if(!_mesh.id()) {
@@ -552,7 +354,7 @@ bool MeshBatch::updateMesh() {
     }
 
     UnsignedInt count;
-    if(!_meshData.attributeCount(Trade::meshAttributeCustom(0)) && _meshData.isIndexed()) {
+    if(drawIndexed) {
         _mesh.setIndexBuffer(_indexBuffer, 0, GL::meshIndexType(_meshData.indexType()), 0, 0);
         count = _meshData.indexCount();
     } else count = vertexCount;
@@ -572,11 +374,11 @@ MeshView MeshBatch::meshView(const UnsignedInt i) {
     MeshView view;
     view._mesh = &_mesh;
     if(_mesh.isIndexed()) {
-        const MemoryPartition::Region region = _indexPartition.region(i);
+        const MemoryPartition::Region region = _indexPartition->region(i);
         view.count = UnsignedInt(region.size/meshIndexTypeSize(_meshData.indexType()));
         view.indexByteOffset = UnsignedInt(region.offset);
     } else {
-        const MemoryPartition::Region region = _vertexPartition.region(i);
+        const MemoryPartition::Region region = _vertexPartition->region(i);
         view.count = UnsignedInt(region.size/_vertexSize);
         view.baseVertex = UnsignedInt(region.offset/_vertexSize);
     }
@@ -588,13 +390,13 @@ GL::MeshView MeshBatch::meshRange(const UnsignedInt first, const UnsignedInt cou
     GL::MeshView view{_mesh};
     if(_mesh.isIndexed()) {
         const std::size_t indexSize = meshIndexTypeSize(_meshData.indexType());
-        const std::size_t start = _indexPartition.region(first).offset/indexSize;
-        const std::size_t end = _indexPartition.regionEnd(last)/indexSize;
+        const std::size_t start = _indexPartition->region(first).offset/indexSize;
+        const std::size_t end = _indexPartition->regionEnd(last)/indexSize;
         view.setIndexOffset(Int(start));
         view.setCount(Int(end - start));
     } else {
-        const std::size_t start = _vertexPartition.region(first).offset/_vertexSize;
-        const std::size_t end = _vertexPartition.regionEnd(last)/_vertexSize;
+        const std::size_t start = _vertexPartition->region(first).offset/_vertexSize;
+        const std::size_t end = _vertexPartition->regionEnd(last)/_vertexSize;
         view.setBaseVertex(Int(start));
         view.setCount(Int(end - start));
     }
@@ -603,10 +405,8 @@ GL::MeshView MeshBatch::meshRange(const UnsignedInt first, const UnsignedInt cou
 
 MeshBatch& MeshBatch::removeMeshes(const UnsignedInt first, const UnsignedInt count) {
     if(!count) return *this;
-    if(first + count > _meshCount) {
-        Utility::Error{} << "MeshBatch::removeMeshes(): Cannot remove" << count << "meshes after" << first << "with" << _meshCount << "meshes contained in batch";
-        std::abort();
-    }
+    CORRADE_ASSERT(std::size_t(first) + count <= _meshCount,
+        "MeshBatch::removeMeshes(): Cannot remove" << count << "meshes after" << first << "with" << _meshCount << "meshes contained in batch", *this);
 
     _dirtyBegin = Math::min(_dirtyBegin, Int(first));
 
@@ -616,24 +416,24 @@ MeshBatch& MeshBatch::removeMeshes(const UnsignedInt first, const UnsignedInt co
     Containers::Array<Trade::MeshAttributeData> attributes = _meshData.releaseAttributeData();
     Containers::Array<char> vertexData = _meshData.releaseVertexData();
 
-    if(indexed) removeRegionData(_indexPartition, indexData, first, count);
-    removeRegionData(_vertexPartition, vertexData, first, count);
+    if(indexed) removeRegionData(*_indexPartition, indexData, first, count);
+    removeRegionData(*_vertexPartition, vertexData, first, count);
     Containers::arrayRemove(_vertexCounts, first, count);
-    _indexPartition.removeRegions(first, count);
-    _vertexPartition.removeRegions(first, count);
+    _indexPartition->removeRegions(first, count);
+    _vertexPartition->removeRegions(first, count);
 
     const std::size_t oldVertexBytes = vertexData.size();
-    const std::size_t newVertexBytes = _vertexPartition.end();
-    const std::size_t newIndexBytes = indexed ? _indexPartition.end() : 0;
+    const std::size_t newVertexBytes = _vertexPartition->end();
+    const std::size_t newIndexBytes = indexed ? _indexPartition->end() : 0;
     const UnsignedInt newVertexCount = _vertexSize ? UnsignedInt(newVertexBytes/_vertexSize) : 0;
     const UnsignedInt removedVertices = _vertexSize ? UnsignedInt((oldVertexBytes - newVertexBytes)/_vertexSize) : 0;
     Containers::Array<Trade::MeshAttributeData> layout = offsetOnlyLayout(attributes, vertexData, newVertexCount);
-    Containers::arrayResize(vertexData, NoInit, newVertexBytes);
-    Containers::arrayResize(indexData, NoInit, newIndexBytes);
+    Containers::arrayResize<Trade::ArrayAllocator>(vertexData, NoInit, newVertexBytes);
+    Containers::arrayResize<Trade::ArrayAllocator>(indexData, NoInit, newIndexBytes);
 
     /* The moved meshes' indices follow their moved vertices */
-    if(indexed && _indexPartition.usedRegionCount() > first) {
-        const Containers::ArrayView<UnsignedInt> indices = Containers::arrayCast<UnsignedInt>(indexData.exceptPrefix(_indexPartition.region(first).offset));
+    if(indexed && _indexPartition->usedRegionCount() > first) {
+        const Containers::ArrayView<UnsignedInt> indices = Containers::arrayCast<UnsignedInt>(indexData.exceptPrefix(_indexPartition->region(first).offset));
         for(UnsignedInt& index: indices) index -= removedVertices;
     }
 
@@ -646,7 +446,7 @@ MeshBatch& MeshBatch::removeMeshes(const UnsignedInt first, const UnsignedInt co
         _meshData = Trade::MeshData{MeshPrimitive::Triangles, std::move(vertexData), std::move(layout), newVertexCount};
     }
 
-    _dirtyEnd = Int(_indexPartition.usedRegionCount());
+    _dirtyEnd = Int(_indexPartition->usedRegionCount());
     _meshCount -= count;
     return *this;
 }

@@ -1,70 +1,27 @@
 #ifndef VelmoraEngine_Tools_MeshBatch_h
 #define VelmoraEngine_Tools_MeshBatch_h
-/* Engine vertex layouts, attribute packing and the mesh batch */
+/* GL mesh compilation with the engine's attribute locations, and the mesh
+   batch */
 
+#include <cstddef>
 #include <initializer_list>
 
 #include <Corrade/Containers/Array.h>
-#include <Corrade/Containers/EnumSet.h>
+#include <Corrade/Containers/Pointer.h>
 #include <Corrade/Containers/Reference.h>
-#include <Corrade/Containers/StridedArrayView.h>
 #include <Magnum/GL/Buffer.h>
 #include <Magnum/GL/GL.h>
 #include <Magnum/GL/Mesh.h>
 #include <Magnum/Magnum.h>
 #include <Magnum/Math/Vector2.h>
 #include <Magnum/Trade/MeshData.h>
-#include <Magnum/Trade/Trade.h>
 
 #include "VelmoraEngine/visibility.h"
-#include "VelmoraEngine/Utils/MemoryPartition.h"
+#include "VelmoraEngine/Tools/MeshLayout.h"
 
 namespace VelmoraEngine {
 
-/** One bit of a vertex layout: an attribute, or the packed encodings */
-enum class MeshDataFlag: Magnum::UnsignedInt {
-    Position2D = 0x2,           /**< 2-component position */
-    Position3D = 0x4,           /**< 3-component position */
-    TextureCoordinates = 0x8,   /**< First texture coordinate set */
-    Normal = 0x10,              /**< Normal */
-    Tangent = 0x20,             /**< 4-component tangent */
-    ObjectId = 0x40,            /**< Per-vertex object id */
-    Skinning0 = 0x80,           /**< Joint ids and weights of set 0 */
-    Skinning1 = 0x100,          /**< Joint ids and weights of set 1 */
-    Color = 0x200,              /**< 4-component vertex color */
-    Packed = 0x400,             /**< 16-bit normalized encodings */
-    TextureCoordinates1 = 0x800 /**< Second texture coordinate set */
-};
-
-/** Set of vertex layout bits */
-typedef Corrade::Containers::EnumSet<MeshDataFlag> MeshDataFlags;
-CORRADE_ENUMSET_OPERATORS(MeshDataFlags)
-
-/** Print a layout bit */
-VELMORAENGINE_TOOLS_EXPORT Corrade::Utility::Debug& operator<<(Corrade::Utility::Debug& debug, MeshDataFlag value);
-/** Print a set of layout bits */
-VELMORAENGINE_TOOLS_EXPORT Corrade::Utility::Debug& operator<<(Corrade::Utility::Debug& debug, MeshDataFlags value);
-
-/** Flags whose every layout attribute @p mesh has with the right component count */
-VELMORAENGINE_TOOLS_EXPORT MeshDataFlags getMeshFlags(const Magnum::Trade::MeshData& mesh);
-
-/**
- * Interleaved offset-only attribute list for @p flags, each attribute with
- * @p vertexCount vertices. Position3D is added when no position is asked for.
- */
-VELMORAENGINE_TOOLS_EXPORT Corrade::Containers::Array<Magnum::Trade::MeshAttributeData> getLayout(MeshDataFlags flags, Magnum::UnsignedInt vertexCount);
-
-/** Replaces the float attributes selected by @p flags by their 16-bit packed forms */
-VELMORAENGINE_TOOLS_EXPORT Magnum::Trade::MeshData packMesh(MeshDataFlags flags, Magnum::Trade::MeshData&& mesh);
-
-/** Replaces the packed attributes selected by @p flags by their float forms */
-VELMORAENGINE_TOOLS_EXPORT Magnum::Trade::MeshData unpackMesh(MeshDataFlags flags, Magnum::Trade::MeshData&& mesh);
-
-/** Writes the packed form of raw attribute rows, anything not packed is copied */
-VELMORAENGINE_TOOLS_EXPORT void packMeshAttributeDataInto(Magnum::Trade::MeshAttribute attribute, const Corrade::Containers::StridedArrayView2D<const char>& src, const Corrade::Containers::StridedArrayView2D<char>& dst);
-
-/** Writes the float form of packed raw attribute rows, anything not packed is copied */
-VELMORAENGINE_TOOLS_EXPORT void unpackMeshAttributeDataInto(Magnum::Trade::MeshAttribute attribute, const Corrade::Containers::StridedArrayView2D<const char>& src, const Corrade::Containers::StridedArrayView2D<char>& dst);
+class MemoryPartition;
 
 /**
  * GL mesh binding the attributes of @p meshData to the fixed locations in
@@ -79,7 +36,7 @@ struct VELMORAENGINE_TOOLS_EXPORT MeshView {
     Magnum::UnsignedInt baseVertex{};       /**< First vertex, for a non-indexed GL mesh */
     Magnum::UnsignedInt indexByteOffset{};  /**< Byte offset of the first index, for an indexed GL mesh */
 
-    /** A GL mesh view drawing this range */
+    /** A GL mesh view drawing this range. Expects that @p _mesh isn't null. */
     operator Magnum::GL::MeshView() const;
 };
 
@@ -97,14 +54,20 @@ class VELMORAENGINE_TOOLS_EXPORT MeshBatch {
         /** @overload */
         explicit MeshBatch(std::initializer_list<Magnum::Trade::MeshAttributeData> layout);
 
-        /** Takes over everything, stored draw ranges point to the new GL mesh */
+        /**
+         * Takes over everything, stored draw ranges point to the new GL mesh.
+         * @p other is left an empty batch of the same layout.
+         */
         MeshBatch(MeshBatch&& other) noexcept;
         MeshBatch(const MeshBatch&) = delete;
         MeshBatch& operator=(const MeshBatch&) = delete;
         MeshBatch& operator=(MeshBatch&&) = delete;
         ~MeshBatch();
 
-        /** Appends triangle meshes in place, the existing data isn't copied */
+        /**
+         * Appends triangle meshes in place, the existing data isn't copied.
+         * Expects that the meshes have the batch's vertex layout.
+         */
         MeshBatch& addMeshes(Corrade::Containers::ArrayView<const Corrade::Containers::Reference<const Magnum::Trade::MeshData>> meshes);
         /** @overload */
         MeshBatch& addMeshes(std::initializer_list<Corrade::Containers::Reference<const Magnum::Trade::MeshData>> meshes);
@@ -117,9 +80,9 @@ class VELMORAENGINE_TOOLS_EXPORT MeshBatch {
         std::size_t vertexCount(Magnum::UnsignedInt i) const { return _vertexCounts[i]; }
         /** Bytes per vertex */
         Magnum::UnsignedInt vertexSize() const { return _vertexSize; }
-        /** {offset, size} in bytes of mesh @p i in the index buffer */
+        /** {offset, size} in bytes of mesh @p i in the index buffer; @p i has to be a region slot */
         Magnum::Math::Vector2<Magnum::Int> indexBufferRegion(Magnum::UnsignedInt i) const;
-        /** {offset, size} in bytes of mesh @p i in the vertex buffer */
+        /** {offset, size} in bytes of mesh @p i in the vertex buffer; @p i has to be a region slot */
         Magnum::Math::Vector2<Magnum::Int> vertexBufferRegion(Magnum::UnsignedInt i) const;
         /** Byte offset of the slack in the index buffer */
         std::size_t slackIndexOffset() const;
@@ -148,12 +111,12 @@ class VELMORAENGINE_TOOLS_EXPORT MeshBatch {
         /** Uploads the changed meshes and stamps their object ids; false if there was nothing to do */
         bool updateMesh();
 
-        /** Removes meshes [first, first + count), the following ones move forward */
+        /** Removes meshes [first, first + count), the following ones move forward. Expects that they exist. */
         MeshBatch& removeMeshes(Magnum::UnsignedInt first, Magnum::UnsignedInt count);
         /** Removes every mesh */
         MeshBatch& removeAll();
 
-        /** A GL mesh view drawing meshes [first, first + count) in one call */
+        /** A GL mesh view drawing meshes [first, first + count) in one call. Expects @p count to be at least 1. */
         Magnum::GL::MeshView meshRange(Magnum::UnsignedInt first, Magnum::UnsignedInt count);
 
     protected:
@@ -161,14 +124,21 @@ class VELMORAENGINE_TOOLS_EXPORT MeshBatch {
         MeshView meshView(Magnum::UnsignedInt i);
 
     private:
+        /* Marks every mesh for upload, as after a change of the indexed state */
+        void markAllDirty();
+        /* Uploads the changed tail of one buffer: bytes from the first dirty
+           region on, then invalidates what lies behind the data */
+        void uploadTail(Magnum::GL::Buffer& buffer, Corrade::Containers::ArrayView<const char> data, const MemoryPartition& partition, bool dirty, std::size_t capacityBytes);
+
         Magnum::Trade::MeshData _meshData;
         Magnum::GL::Buffer _indexBuffer;
         Magnum::GL::Buffer _vertexBuffer;
         Magnum::GL::Mesh _mesh;
         Corrade::Containers::Array<Magnum::UnsignedInt> _vertexCounts;
         Corrade::Containers::Array<MeshView> _meshViews;
-        MemoryPartition _indexPartition;
-        MemoryPartition _vertexPartition;
+        /* Behind pointers so the internal class stays out of this header */
+        Corrade::Containers::Pointer<MemoryPartition> _indexPartition;
+        Corrade::Containers::Pointer<MemoryPartition> _vertexPartition;
         Magnum::Int _dirtyBegin;
         Magnum::Int _dirtyEnd;
         Magnum::UnsignedInt _indexSlack;

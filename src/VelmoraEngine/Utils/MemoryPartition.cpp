@@ -1,7 +1,7 @@
 #include "VelmoraEngine/Utils/MemoryPartition.h"
 
-#include <cstdlib>
 #include <cstring>
+#include <utility>
 
 #include <Corrade/Containers/GrowableArray.h>
 #include <Corrade/Utility/Assert.h>
@@ -10,13 +10,12 @@
 namespace VelmoraEngine {
 
 namespace Containers = Corrade::Containers;
-namespace Utility = Corrade::Utility;
 
 MemoryPartition::MemoryPartition() noexcept: _usedRegionCount{}, _end{} {}
 
 MemoryPartition::MemoryPartition(const MemoryPartition& other): _usedRegionCount{other._usedRegionCount}, _end{other._end} {
     if(!other._regions.isEmpty()) {
-        Containers::arrayResize<Containers::ArrayMallocAllocator>(_regions, Containers::NoInit, other._regions.size());
+        Containers::arrayResize<Containers::ArrayMallocAllocator>(_regions, Corrade::NoInit, other._regions.size());
         std::memcpy(_regions.data(), other._regions.data(), other._regions.size()*sizeof(Region));
     }
 }
@@ -41,16 +40,14 @@ MemoryPartition& MemoryPartition::operator=(MemoryPartition&& other) noexcept {
 MemoryPartition& MemoryPartition::reserveRegions(const std::size_t count) {
     /* Appending grows the capacity geometrically, so reserving per append
        stays amortized O(1) */
-    const Containers::ArrayView<Region> added = Containers::arrayAppend<Containers::ArrayMallocAllocator>(_regions, Containers::NoInit, count);
+    const Containers::ArrayView<Region> added = Containers::arrayAppend<Containers::ArrayMallocAllocator>(_regions, Corrade::NoInit, count);
     if(!added.isEmpty()) std::memset(added.data(), 0, added.size()*sizeof(Region));
     return *this;
 }
 
 MemoryPartition& MemoryPartition::addRegion(const std::size_t size) {
-    if(_usedRegionCount == _regions.size()) {
-        Utility::Error{} << "MemoryPartition::addRegion(): exceeded initialized region count";
-        std::abort();
-    }
+    CORRADE_ASSERT(_usedRegionCount < _regions.size(),
+        "MemoryPartition::addRegion(): exceeded initialized region count", *this);
     _regions[_usedRegionCount] = Region{_end, size};
     ++_usedRegionCount;
     _end += size;
@@ -59,10 +56,8 @@ MemoryPartition& MemoryPartition::addRegion(const std::size_t size) {
 
 MemoryPartition& MemoryPartition::removeRegions(const std::size_t first, const std::size_t count) {
     if(!count) return *this;
-    if(first + count > _usedRegionCount) {
-        Utility::Error{} << "MemoryPartition::removeRegions(): Can't remove more regions than size";
-        std::abort();
-    }
+    CORRADE_ASSERT(first + count <= _usedRegionCount,
+        "MemoryPartition::removeRegions(): Can't remove more regions than size", *this);
 
     const std::size_t removed = regionEnd(first + count - 1) - region(first).offset;
     const std::size_t newUsedCount = std::size_t(_usedRegionCount) - count;

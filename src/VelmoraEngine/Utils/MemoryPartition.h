@@ -33,10 +33,10 @@ class MemoryPartition {
         /** Appends @p count zeroed spare slots, one is needed per addRegion() */
         MemoryPartition& reserveRegions(std::size_t count);
 
-        /** Adds a region of @p size bytes at the end, taking a spare slot */
+        /** Adds a region of @p size bytes at the end, taking a spare slot. Expects that one is left. */
         MemoryPartition& addRegion(std::size_t size);
 
-        /** Removes used regions [first, first + count), the following ones close the gap */
+        /** Removes used regions [first, first + count), the following ones close the gap. Expects that they are in use. */
         MemoryPartition& removeRegions(std::size_t first, std::size_t count);
 
         /** Number of regions in use */

@@ -1,2 +1,0 @@
-/* Translation unit every build of the library has, whatever else it holds */
-#include "VelmoraEngine/visibility.h"
