@@ -3,6 +3,7 @@
 #include <cmath>
 #include <cstdlib>
 #include <cstring>
+#include <utility>
 
 #include <Corrade/Containers/GrowableArray.h>
 #include <Corrade/Containers/StridedArrayView.h>
@@ -145,7 +146,7 @@ Trade::AnimationData removeLinearlyRedundantKeyframes(const Trade::AnimationData
     }
 
     /* Views only now, the array doesn't move anymore */
-    Containers::Array<Trade::AnimationTrackData> tracks{trackCount};
+    Containers::Array<Trade::AnimationTrackData> tracks{ValueInit, trackCount};
     for(UnsignedInt i = 0; i != trackCount; ++i) {
         if(animation.trackType(i) == Trade::AnimationTrackType::Vector3)
             tracks[i] = makeTrack<Math::Vector3<Float>>(animation, i, data, ranges[i]);

@@ -2,6 +2,8 @@
 
 #include <cstdlib>
 #include <cstring>
+#include <type_traits>
+#include <utility>
 
 #include <Corrade/Containers/Array.h>
 #include <Corrade/Containers/GrowableArray.h>
@@ -61,7 +63,7 @@ Trade::MeshData insertAttribute(Trade::MeshData&& meshData, const Trade::MeshAtt
     const std::size_t alignment = vertexFormatSize(vertexFormatComponentFormat(format));
     const std::size_t blockOffset = (meshData.vertexData().size() + alignment - 1)/alignment*alignment;
 
-    Containers::Array<Trade::MeshAttributeData> attributes{attributeCount + 1};
+    Containers::Array<Trade::MeshAttributeData> attributes{ValueInit, attributeCount + 1};
     const Containers::Optional<UnsignedInt> found = meshData.findAttributeId(name, id);
     const UnsignedInt position = found ? *found : attributeCount;
     const Containers::ArrayView<const char> vertexData = meshData.vertexData();
@@ -91,7 +93,7 @@ Trade::MeshData removeAttribute(Trade::MeshData&& meshData, const Trade::MeshAtt
     const UnsignedInt attributeCount = meshData.attributeCount();
     const Containers::ArrayView<const char> vertexData = meshData.vertexData();
 
-    Containers::Array<Trade::MeshAttributeData> attributes{attributeCount};
+    Containers::Array<Trade::MeshAttributeData> attributes{ValueInit, attributeCount};
     std::size_t kept = 0;
     unsigned int counter = 0;
     for(UnsignedInt i = 0; i != attributeCount; ++i) {
@@ -106,7 +108,7 @@ Trade::MeshData removeAttribute(Trade::MeshData&& meshData, const Trade::MeshAtt
 
     /* Shrink to the kept entries, the list is small */
     if(kept != attributeCount) {
-        Containers::Array<Trade::MeshAttributeData> shrunk{kept};
+        Containers::Array<Trade::MeshAttributeData> shrunk{ValueInit, kept};
         for(std::size_t i = 0; i != kept; ++i) shrunk[i] = attributes[i];
         attributes = std::move(shrunk);
     }
