@@ -715,6 +715,9 @@ const TileCase TileCases[]{
     {"BorderAsWideAsTheTile", {9, 9}, {3, 3}, {3, 3}},
     {"OneTile", {4, 4}, {4, 4}, {2, 2}},
     {"NoBorder", {8, 4}, {2, 2}, {0, 0}},
+    /* Inner tiles overhang the image edge too */
+    {"BorderWiderThanTheTile", {4, 4}, {2, 2}, {3, 3}},
+    {"BorderWiderThanTheImage", {4, 2}, {2, 2}, {5, 3}},
 };
 
 class ImageToolsTile: public ::testing::TestWithParam<TileCase> {};

@@ -30,6 +30,12 @@ Containers::StridedArrayView3D<char> pixelsInRange(const MutableImageView2D& ima
         {std::size_t(range.max().y()), std::size_t(range.max().x()), image.pixelSize()});
 }
 
+/* Position of coordinate in the image repeated with period size */
+inline Int wrap(const Int coordinate, const Int size) {
+    const Int wrapped = coordinate % size;
+    return wrapped < 0 ? wrapped + size : wrapped;
+}
+
 void copyRange(const ImageView2D& src, const Range2Di& srcRange, MutableImageView2D& dst, const Range2Di& dstRange) {
     Utility::copy(pixelsInRange(src, srcRange), pixelsInRange(dst, dstRange));
 }
@@ -432,46 +438,34 @@ bool tile(const ImageView2D& src, MutableImageView2D& dst, const Vector2i& tileS
     const Vector2i imageSize = src.size();
     const Int tilesPerRow = Int(std::ceil(Float(imageSize.x())/Float(tileSize.x())));
     const Vector2i tile{index % tilesPerRow, index/tilesPerRow};
-
     const Range2Di bordered{tile*tileSize - border, (tile + Vector2i{1})*tileSize + border};
+
+    /* An image of whole tiles repeats endlessly in both directions, so the
+       bordered tile is a window into that repetition. Copied run by run,
+       each run ending where the source coordinate wraps around, which is
+       right for a border of any width, also one wider than the tile or the
+       image itself. */
+    if(!(imageSize.x() % tileSize.x()) && !(imageSize.y() % tileSize.y())) {
+        const Vector2i size = bordered.size();
+        for(Int y = 0; y != size.y(); ) {
+            const Int fromY = wrap(bordered.min().y() + y, imageSize.y());
+            const Int height = Math::min(imageSize.y() - fromY, size.y() - y);
+            for(Int x = 0; x != size.x(); ) {
+                const Int fromX = wrap(bordered.min().x() + x, imageSize.x());
+                const Int width = Math::min(imageSize.x() - fromX, size.x() - x);
+                copyRange(src, {{fromX, fromY}, {fromX + width, fromY + height}}, dst, {{x, y}, {x + width, y + height}});
+                x += width;
+            }
+            y += height;
+        }
+        return true;
+    }
+
+    /* Otherwise only the part inside the image is copied, the rest of dst
+       stays as it was */
     const Range2Di clipped = Math::intersect(bordered, Range2Di{{}, imageSize});
-    const Range2Di target = clipped.translated(-bordered.min());
     if(clipped.size().x() > 0 && clipped.size().y() > 0)
-        copyRange(src, clipped, dst, target);
-
-    /* Wrapping around is only meaningful for an image of whole tiles */
-    if(imageSize.x() % tileSize.x() || imageSize.y() % tileSize.y()) return true;
-
-    const bool left = bordered.min().x() < 0;
-    const bool right = bordered.max().x() > imageSize.x();
-    const bool top = bordered.min().y() < 0;
-    const bool bottom = bordered.max().y() > imageSize.y();
-    if(!left && !right && !top && !bottom) return true;
-
-    const Int w = imageSize.x(), h = imageSize.y();
-    const Int ax = tileSize.x(), ay = tileSize.y();
-    const Int bx = border.x(), by = border.y();
-    const Int kx0 = clipped.min().x(), kx1 = clipped.max().x();
-    const Int ky0 = clipped.min().y(), ky1 = clipped.max().y();
-    const Int dx0 = target.min().x(), dx1 = target.max().x();
-    const Int dy0 = target.min().y(), dy1 = target.max().y();
-
-    if(bottom)
-        copyRange(src, {{kx0, 0}, {kx1, by}}, dst, {{dx0, ay + by}, {dx1, ay + 2*by}});
-    if(top)
-        copyRange(src, {{kx0, h - by}, {kx1, h}}, dst, {{dx0, 0}, {dx1, by}});
-    if(left)
-        copyRange(src, {{w - bx, ky0}, {w, ky1}}, dst, {{0, dy0}, {bx, dy1}});
-    if(right)
-        copyRange(src, {{0, ky0}, {bx, ky1}}, dst, {{ax + bx, dy0}, {ax + 2*bx, dy1}});
-    if(top && left)
-        copyRange(src, {{w - bx, h - by}, {w, h}}, dst, {{0, 0}, {bx, by}});
-    if(bottom && right)
-        copyRange(src, {{0, 0}, {bx, by}}, dst, {{ax + bx, ay + by}, {ax + 2*bx, ay + 2*by}});
-    if(bottom && left)
-        copyRange(src, {{w - bx, 0}, {w, by}}, dst, {{0, ay + by}, {bx, ay + 2*by}});
-    if(top && right)
-        copyRange(src, {{0, h - by}, {bx, h}}, dst, {{ax + bx, 0}, {ax + 2*bx, by}});
+        copyRange(src, clipped, dst, clipped.translated(-bordered.min()));
     return true;
 }
 
