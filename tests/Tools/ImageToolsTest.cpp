@@ -154,6 +154,9 @@ const SameFormatCase SameFormatCases[]{
     /* Skip inside the row length doesn't */
     {"SkipInsideRowLength", PixelStorage{}.setAlignment(1).setRowLength(6).setSkip({3, 0, 0}), PixelFormat::RGB8Unorm, {2, 2}, 36},
     {"DefaultStorage", PixelStorage{}, PixelFormat::RG16UI, {3, 3}, 36},
+    /* A row skipped and one pixel more without a row length: the last row
+       ends at 4 + 16 + 2*16 + 16 bytes */
+    {"RowAndPixelSkipWithoutRowLength", PixelStorage{}.setSkip({1, 1, 0}), PixelFormat::RGBA8Unorm, {4, 3}, 68},
 };
 
 class ImageToolsAllocateSameFormat: public ::testing::TestWithParam<SameFormatCase> {};

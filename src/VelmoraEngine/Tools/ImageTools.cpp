@@ -303,19 +303,30 @@ Image2D allocateWithSameFormat(const ImageView2D& image, const Vector2i& size) {
     const PixelStorage storage = image.storage();
     const std::pair<Math::Vector3<std::size_t>, Math::Vector3<std::size_t>> properties = storage.dataProperties(image.pixelSize(), Vector3i{size, 1});
 
-    /* The skip counts only where it isn't already inside the padding of a
-       row length or image height */
-    std::size_t offset = 0;
+    /* What an image of this storage is expected to have: the skip counts
+       only where it isn't already inside the padding of a row length or
+       image height */
+    std::size_t dataSize = properties.second.product();
     if(properties.first.z())
-        offset = properties.first.z();
+        dataSize += properties.first.z();
     else if(properties.first.y()) {
-        if(!storage.imageHeight()) offset = properties.first.y();
+        if(!storage.imageHeight()) dataSize += properties.first.y();
     } else if(properties.first.x()) {
-        if(!storage.rowLength()) offset = properties.first.x();
+        if(!storage.rowLength()) dataSize += properties.first.x();
+    }
+
+    /* That drops the x skip once a y skip is set, even when no row length
+       pads it, and the last row then runs past the end. Cover up to the
+       last byte of the last pixel as well. */
+    if(size.x() && size.y()) {
+        const std::size_t end = properties.first.sum() +
+            std::size_t(size.y() - 1)*properties.second.x() +
+            std::size_t(size.x())*image.pixelSize();
+        dataSize = Math::max(dataSize, end);
     }
 
     return Image2D{storage, image.format(), image.formatExtra(), image.pixelSize(), size,
-        Containers::Array<char>{ValueInit, offset + properties.second.product()}};
+        Containers::Array<char>{ValueInit, dataSize}};
 }
 
 bool byteFill(MutableImageView2D& image, const Range2Di& range, const char value) {
