@@ -167,7 +167,7 @@ TEST(Image, ViewsReleaseAndRvalueData) {
 }
 
 TEST(ImageDeathTest, DataTooSmall) {
-    EXPECT_DEATH((Image2D{PixelFormat::RGB8Unorm, {1, 3}, Containers::Array<char>{3*3}}), "Image: data too small, got 9 but expected at least 12 bytes");
+    EXPECT_DEATH((Image2D{PixelFormat::RGB8Unorm, {1, 3}, Containers::Array<char>{ValueInit, 3*3}}), "Image: data too small, got 9 but expected at least 12 bytes");
 }
 
 TEST(CompressedImage, Construct) {
@@ -211,9 +211,9 @@ TEST(CompressedImage, DataProperties) {
 }
 
 TEST(CompressedImageDeathTest, DataTooSmall) {
-    EXPECT_DEATH((CompressedImage2D{CompressedPixelFormat::Bc2RGBAUnorm, {4, 4}, Containers::Array<char>{15}}), "CompressedImage: data too small, got 15 but expected at least 16 bytes");
+    EXPECT_DEATH((CompressedImage2D{CompressedPixelFormat::Bc2RGBAUnorm, {4, 4}, Containers::Array<char>{ValueInit, 15}}), "CompressedImage: data too small, got 15 but expected at least 16 bytes");
     /* Rounded up to whole blocks */
-    EXPECT_DEATH((CompressedImage2D{CompressedPixelFormat::Bc2RGBAUnorm, {2, 2}, Containers::Array<char>{15}}), "CompressedImage: data too small, got 15 but expected at least 16 bytes");
+    EXPECT_DEATH((CompressedImage2D{CompressedPixelFormat::Bc2RGBAUnorm, {2, 2}, Containers::Array<char>{ValueInit, 15}}), "CompressedImage: data too small, got 15 but expected at least 16 bytes");
 }
 
 }

@@ -95,7 +95,7 @@ TEST(MathVector, Arithmetic) {
     EXPECT_EQ(Vector2(3.0f, 4.0f).normalized(), Vector2(0.6f, 0.8f));
     EXPECT_TRUE(Vector2(1.0f, 0.001f).isNormalized());
     EXPECT_FALSE(Vector2(1.0f, 0.01f).isNormalized());
-    EXPECT_TRUE(Vector3(0.001f, 0.0f, 0.0f).isZero());
+    EXPECT_TRUE(Vector3(1.0e-6f, 0.0f, 0.0f).isZero());
     EXPECT_FALSE(Vector3(0.01f, 0.0f, 0.0f).isZero());
     EXPECT_EQ(a.sum(), 6.0f);
     EXPECT_EQ(a.product(), 6.0f);
@@ -310,7 +310,7 @@ TEST(MathMatrix, TransformAndInvert) {
     EXPECT_EQ(m.inverted()*m, Matrix4{});
     EXPECT_EQ(m.scaling(), Vector3(2.0f, 3.0f, 4.0f));
     EXPECT_FLOAT_EQ(m.determinant(), 24.0f);
-    EXPECT_EQ(m.normalMatrix()*Vector3::xAxis(), Vector3(12.0f*0.866025f, 0.0f, -12.0f*0.5f));
+    EXPECT_EQ(m.normalMatrix()*Vector3::xAxis(), Vector3(0.5f*0.866025f, 0.0f, -0.5f*0.5f));
     const Matrix4 rigid = t*Matrix4::rotationX(40.0_degf);
     EXPECT_EQ(rigid.invertedRigid(), rigid.inverted());
     EXPECT_EQ(Matrix4::from(rigid.rotationScaling(), rigid.translation()), rigid);
@@ -329,3 +329,53 @@ TEST(MathMatrix, DebugOutput) {
     EXPECT_EQ(print(Matrix3{}),
         "Matrix(1, 0, 0,\n       0, 1, 0,\n       0, 0, 1)\n");
 }
+
+namespace VelmoraEngine { namespace Test { namespace {
+
+TEST(CompatMathVector, IsZeroComparesEachComponentFuzzily) {
+    /* Its squared length is below the epsilon, the component itself isn't */
+    EXPECT_FALSE(Vector3(0.001f, 0.0f, 0.0f).isZero());
+    EXPECT_FALSE(Vector2(0.0f, -0.002f).isZero());
+    EXPECT_TRUE(Vector3(1.0e-6f, -1.0e-6f, 0.0f).isZero());
+    EXPECT_TRUE(Vector4{}.isZero());
+    EXPECT_FALSE(Vector3i(0, 0, 1).isZero());
+    EXPECT_TRUE(Vector3i(0, 0, 0).isZero());
+}
+
+TEST(CompatMathMatrix, NormalMatrixIsInverseTranspose) {
+    /* The cofactor matrix would be the same up to the determinant, 64 here */
+    const Matrix3x3 normal = Matrix4::scaling({2.0f, 4.0f, 8.0f}).normalMatrix();
+    EXPECT_EQ(normal, (Matrix3x3{Vector3(0.5f, 0.0f, 0.0f), Vector3(0.0f, 0.25f, 0.0f), Vector3(0.0f, 0.0f, 0.125f)}));
+
+    /* A shear moves the plane x = 0 to x = 2y, with the normal following */
+    const Matrix4 shear{Vector4(1.0f, 0.0f, 0.0f, 0.0f), Vector4(2.0f, 1.0f, 0.0f, 0.0f), Vector4(0.0f, 0.0f, 1.0f, 0.0f), Vector4(0.0f, 0.0f, 0.0f, 1.0f)};
+    EXPECT_EQ(shear.normalMatrix()*Vector3::xAxis(), Vector3(1.0f, -2.0f, 0.0f));
+    EXPECT_EQ(Matrix4::translation({1.0f, 2.0f, 3.0f}).normalMatrix(), Matrix3x3{});
+}
+
+TEST(CompatMathMatrix, IsOrthogonalTakesAbsoluteDotProduct) {
+    /* Unit columns with a negative dot product aren't orthogonal */
+    EXPECT_FALSE((Matrix2x2{Vector2(1.0f, 0.0f), Vector2(-0.6f, 0.8f)}.isOrthogonal()));
+    EXPECT_FALSE((Matrix2x2{Vector2(1.0f, 0.0f), Vector2(0.6f, 0.8f)}.isOrthogonal()));
+    EXPECT_TRUE((Matrix2x2{Vector2(0.0f, 1.0f), Vector2(-1.0f, 0.0f)}.isOrthogonal()));
+}
+
+TEST(CompatMathMatrixDeathTest, InvertedOrthogonalOfNegativelySkewedMatrix) {
+    EXPECT_DEATH((Matrix2x2{Vector2(1.0f, 0.0f), Vector2(-0.6f, 0.8f)}.invertedOrthogonal()),
+        "Math::Matrix::invertedOrthogonal\\(\\): the matrix is not orthogonal:");
+}
+
+TEST(CompatMathMatrix, PerspectiveProjectionMultipliesByAspectReciprocal) {
+    /* Dividing by the aspect ratio instead differs in the last bit here */
+    const Matrix4 m = Matrix4::perspectiveProjection(Rad(1.1f), 0.383700013f, 0.5f, 100.0f);
+    EXPECT_EQ(m[1][1], 0x1.406cep-1f);
+    EXPECT_EQ(m[2][3], -1.0f);
+    EXPECT_EQ(m[3][3], 0.0f);
+}
+
+TEST(CompatMathColorDeathTest, FromHsvWithNanHue) {
+    EXPECT_DEATH(Color3::fromHsv({Deg(Math::Constants<Float>::nan()), 1.0f, 1.0f}),
+        "Reached unreachable code at ");
+}
+
+}}}

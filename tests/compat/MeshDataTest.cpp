@@ -33,7 +33,7 @@ const Vertex Vertices[]{
 const UnsignedShort Indices[]{0, 2, 1, 1, 2, 0};
 
 Containers::Array<char> copyOf(const void* data, std::size_t size) {
-    Containers::Array<char> out{size};
+    Containers::Array<char> out{ValueInit, size};
     std::memcpy(out.data(), data, size);
     return out;
 }
@@ -41,7 +41,7 @@ Containers::Array<char> copyOf(const void* data, std::size_t size) {
 /* Interleaved attributes: position, color and two texture coordinate sets */
 Containers::Array<Trade::MeshAttributeData> attributesFor(Containers::ArrayView<const char> vertexData) {
     const Containers::StridedArrayView1D<const Vertex> vertices = Containers::arrayCast<const Vertex>(vertexData);
-    Containers::Array<Trade::MeshAttributeData> out{4};
+    Containers::Array<Trade::MeshAttributeData> out{ValueInit, 4};
     out[0] = Trade::MeshAttributeData{Trade::MeshAttribute::Position, vertices.slice(&Vertex::position)};
     out[1] = Trade::MeshAttributeData{Trade::MeshAttribute::Color, vertices.slice(&Vertex::color)};
     out[2] = Trade::MeshAttributeData{Trade::MeshAttribute::TextureCoordinates, VertexFormat::Vector2,

@@ -1,3 +1,6 @@
+#include <type_traits>
+#include <utility>
+
 #include <gtest/gtest.h>
 
 #include <Corrade/Containers/Array.h>
@@ -26,7 +29,6 @@ TEST(StridedArrayView, IndexesAndSlicesBothDimensions) {
 
     EXPECT_EQ(grid.view.prefix(1).size(), (Containers::Size2D{1, 4}));
     EXPECT_EQ(grid.view.exceptPrefix(2)[0][3], 23);
-    EXPECT_EQ(grid.view.suffix(1)[0][0], 20);
     EXPECT_EQ(grid.view.exceptSuffix(1).size()[0], 2u);
     EXPECT_EQ(grid.view.sliceSize({1, 2}, {1, 2})[0][1], 13);
 }
@@ -141,7 +143,7 @@ TEST(StridedArrayViewDeathTest, ArrayCastChecksStrides) {
     EXPECT_DEATH((Containers::arrayCast<1, int>(grid)),
         "Containers::arrayCast\\(\\): last dimension needs to have byte size equal to new type size in order to be flattened, expected 4 but got 6");
     EXPECT_DEATH((Containers::arrayCast<1, int>(grid.every({1, 2}))),
-        "Containers::arrayCast\\(\\): last dimension needs to be tightly packed in order to be flattened, expected stride 2 but got 4");
+        "Containers::arrayCast\\(\\): last dimension needs to be contiguous in order to be flattened, expected stride 2 but got 4");
 }
 
 TEST(StridedArrayViewDeathTest, ConstructionChecksTheDataSize) {
@@ -185,7 +187,48 @@ TEST(CopyDeathTest, SizesHaveToMatch) {
     Grid grid;
     int small[4]{};
     EXPECT_DEATH(Utility::copy(grid.view, Containers::StridedArrayView2D<int>{Containers::arrayView(small), {2, 2}}),
-        "Utility::copy\\(\\): sizes \\{3, 4\\} and \\{2, 2\\} don't match");
+        "Utility::copy\\(\\): sizes \\{3, 4, 4\\} and \\{2, 2, 4\\} don't match");
 }
 
 }
+
+namespace VelmoraEngine { namespace Test { namespace {
+
+/* suffix(std::size_t) is deprecated with the meaning of exceptPrefix() and
+   yet to come back as the last N items, so none exists */
+template<class T, class = void> struct HasSizeSuffix: std::false_type {};
+template<class T> struct HasSizeSuffix<T, decltype(void(std::declval<T&>().suffix(std::declval<std::size_t>())))>: std::true_type {};
+
+TEST(CompatStridedArrayView, NoSuffixTakingASize) {
+    EXPECT_FALSE(HasSizeSuffix<Containers::ArrayView<int>>::value);
+    EXPECT_FALSE(HasSizeSuffix<Containers::Array<int>>::value);
+    EXPECT_FALSE(HasSizeSuffix<Containers::StridedArrayView1D<int>>::value);
+    EXPECT_FALSE(HasSizeSuffix<Containers::StridedArrayView2D<int>>::value);
+    /* The pointer overload is there */
+    int data[5]{0, 1, 2, 3, 4};
+    const Containers::ArrayView<int> view = data;
+    EXPECT_EQ(view.suffix(data + 3).size(), 2u);
+    EXPECT_EQ(view.suffix(data + 3)[0], 3);
+}
+
+TEST(CompatStridedArrayViewDeathTest, ExceptPrefixReportsTheSlice) {
+    int data[4]{};
+    const Containers::StridedArrayView1D<int> view{data};
+    EXPECT_DEATH(view.exceptPrefix(5),
+        "Containers::StridedArrayView::slice\\(\\): slice \\[5:4\\] out of range for 4 elements");
+}
+
+TEST(CompatArrayViewDeathTest, ExceptPrefixReportsTheSlice) {
+    int data[4]{};
+    const Containers::ArrayView<int> view{data};
+    EXPECT_DEATH(view.exceptPrefix(5),
+        "Containers::ArrayView::slice\\(\\): slice \\[5:4\\] out of range for 4 elements");
+}
+
+TEST(CompatCopyDeathTest, ContiguousSizesInBytes) {
+    int a[3]{}, b[2]{};
+    EXPECT_DEATH(Utility::copy(Containers::arrayView(a), Containers::arrayView(b)),
+        "Utility::copy\\(\\): sizes 12 and 8 don't match");
+}
+
+}}}

@@ -4,10 +4,10 @@
 
 #include <initializer_list>
 #include <new>
-#include <utility>
 
 #include "Corrade/Containers/ArrayView.h"
-#include "Corrade/Containers/Tags.h"
+#include "Corrade/Tags.h"
+#include "Corrade/Utility/Move.h"
 
 namespace Corrade { namespace Containers {
 
@@ -69,8 +69,6 @@ template<class T, class D> class Array {
         explicit Array(InPlaceInitT, ArrayView<const T> list): Array{NoInit, list.size()} {
             for(std::size_t i = 0; i != list.size(); ++i) new(_data + i) T{list[i]};
         }
-        /** Array with value-initialized items */
-        explicit Array(std::size_t size): Array{ValueInit, size} {}
         /** Take ownership of existing memory */
         explicit Array(T* data, std::size_t size, D deleter = Implementation::DefaultDeleter<D>::value()) noexcept: _data{data}, _size{size}, _deleter{deleter} {}
         /** Take ownership of the memory a view points to */
@@ -86,14 +84,16 @@ template<class T, class D> class Array {
 
         Array<T, D>& operator=(const Array<T, D>&) = delete;
         Array<T, D>& operator=(Array<T, D>&& other) noexcept {
-            std::swap(_data, other._data);
-            std::swap(_size, other._size);
-            std::swap(_deleter, other._deleter);
+            Utility::swap(_data, other._data);
+            Utility::swap(_size, other._size);
+            Utility::swap(_deleter, other._deleter);
             return *this;
         }
 
-        template<class U, class = typename std::enable_if<std::is_convertible<T*, U*>::value && sizeof(T) == sizeof(U)>::type> /*implicit*/ operator ArrayView<U>() noexcept { return {_data, _size}; }
-        template<class U, class = typename std::enable_if<std::is_convertible<const T*, U*>::value && sizeof(T) == sizeof(U)>::type> /*implicit*/ operator ArrayView<U>() const noexcept { return {_data, _size}; }
+        /* V delays the sizeof, so an Array of an incomplete type can be a
+           class member */
+        template<class U, class V = T, class = typename std::enable_if<std::is_convertible<V*, U*>::value && sizeof(V) == sizeof(U)>::type> /*implicit*/ operator ArrayView<U>() noexcept { return {_data, _size}; }
+        template<class U, class V = T, class = typename std::enable_if<std::is_convertible<const V*, U*>::value && sizeof(V) == sizeof(U)>::type> /*implicit*/ operator ArrayView<U>() const noexcept { return {_data, _size}; }
         /*implicit*/ operator ArrayView<const void>() const noexcept { return {_data, _size*sizeof(T)}; }
         template<class U = T, class = typename std::enable_if<!std::is_const<U>::value>::type> /*implicit*/ operator ArrayView<void>() noexcept { return {_data, _size*sizeof(T)}; }
 
@@ -127,8 +127,6 @@ template<class T, class D> class Array {
         ArrayView<const T> sliceSize(std::size_t begin, std::size_t size) const { return view().sliceSize(begin, size); }
         ArrayView<T> prefix(std::size_t size) { return view().prefix(size); }
         ArrayView<const T> prefix(std::size_t size) const { return view().prefix(size); }
-        ArrayView<T> suffix(std::size_t size) { return view().suffix(size); }
-        ArrayView<const T> suffix(std::size_t size) const { return view().suffix(size); }
         ArrayView<T> exceptPrefix(std::size_t size) { return view().exceptPrefix(size); }
         ArrayView<const T> exceptPrefix(std::size_t size) const { return view().exceptPrefix(size); }
         ArrayView<T> exceptSuffix(std::size_t size) { return view().exceptSuffix(size); }

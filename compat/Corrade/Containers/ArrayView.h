@@ -8,6 +8,8 @@
 
 #include "Corrade/Containers/Containers.h"
 #include "Corrade/Utility/Assert.h"
+#include "Corrade/Utility/DebugAssert.h"
+#include "Corrade/Utility/Move.h"
 
 namespace Corrade { namespace Containers {
 
@@ -71,20 +73,11 @@ template<class T> class ArrayView {
         ArrayView<T> sliceSize(T* begin, std::size_t size) const { return slice(begin, begin + size); }
         ArrayView<T> prefix(std::size_t size) const { return slice(0, size); }
         ArrayView<T> prefix(T* end) const { return slice(_data, end); }
-        /** View on the last @p size items */
-        ArrayView<T> suffix(std::size_t size) const {
-            CORRADE_DEBUG_ASSERT(size <= _size, "Containers::ArrayView::suffix(): size" << size << "out of range for" << _size << "elements", nullptr);
-            return {_data + _size - size, size};
-        }
+        /* No suffix(std::size_t): its meaning is changing, so neither the
+           old nor the new one is offered */
         ArrayView<T> suffix(T* begin) const { return slice(begin, _data + _size); }
-        ArrayView<T> exceptPrefix(std::size_t size) const {
-            CORRADE_DEBUG_ASSERT(size <= _size, "Containers::ArrayView::exceptPrefix(): size" << size << "out of range for" << _size << "elements", nullptr);
-            return {_data + size, _size - size};
-        }
-        ArrayView<T> exceptSuffix(std::size_t size) const {
-            CORRADE_DEBUG_ASSERT(size <= _size, "Containers::ArrayView::exceptSuffix(): size" << size << "out of range for" << _size << "elements", nullptr);
-            return {_data, _size - size};
-        }
+        ArrayView<T> exceptPrefix(std::size_t size) const { return slice(size, _size); }
+        ArrayView<T> exceptSuffix(std::size_t size) const { return slice(0, _size - size); }
 
         template<std::size_t size> StaticArrayView<size, T> prefix() const;
         template<std::size_t begin, std::size_t end> StaticArrayView<end - begin, T> slice() const;
@@ -173,12 +166,13 @@ template<std::size_t size_, class T> class StaticArrayView {
 };
 
 template<class T> template<std::size_t size> StaticArrayView<size, T> ArrayView<T>::prefix() const {
-    CORRADE_DEBUG_ASSERT(size <= _size, "Containers::ArrayView::prefix(): size" << size << "out of range for" << _size << "elements", nullptr);
+    static_assert(size, "fixed-size slice needs to have a positive size");
+    CORRADE_DEBUG_ASSERT(size <= _size, "Containers::ArrayView::slice(): slice [" << Utility::Debug::nospace << 0 << Utility::Debug::nospace << ":" << Utility::Debug::nospace << size << Utility::Debug::nospace << "] out of range for" << _size << "elements", nullptr);
     return StaticArrayView<size, T>{_data};
 }
 
 template<class T> template<std::size_t begin, std::size_t end> StaticArrayView<end - begin, T> ArrayView<T>::slice() const {
-    static_assert(begin <= end, "slice needs to have a positive size");
+    static_assert(begin < end, "fixed-size slice needs to have a positive size");
     CORRADE_DEBUG_ASSERT(end <= _size, "Containers::ArrayView::slice(): slice [" << Utility::Debug::nospace << begin << Utility::Debug::nospace << ":" << Utility::Debug::nospace << end << Utility::Debug::nospace << "] out of range for" << _size << "elements", nullptr);
     return StaticArrayView<end - begin, T>{_data + begin};
 }

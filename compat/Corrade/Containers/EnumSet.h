@@ -5,7 +5,7 @@
 #include <type_traits>
 
 #include "Corrade/Containers/Containers.h"
-#include "Corrade/Containers/Tags.h"
+#include "Corrade/Tags.h"
 
 namespace Corrade { namespace Containers {
 

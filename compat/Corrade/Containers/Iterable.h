@@ -8,6 +8,7 @@
 #include "Corrade/Containers/ArrayView.h"
 #include "Corrade/Containers/Reference.h"
 #include "Corrade/Containers/StridedArrayView.h"
+#include "Corrade/Utility/DebugAssert.h"
 
 namespace Corrade { namespace Containers {
 

@@ -5,10 +5,16 @@
 #include <new>
 #include <type_traits>
 
-#include "Corrade/Containers/Tags.h"
-#include "Corrade/Utility/Assert.h"
+#include "Corrade/Tags.h"
+#include "Corrade/Utility/DebugAssert.h"
+#include "Corrade/Utility/Debug.h"
 
 namespace Corrade { namespace Containers {
+
+/** Null optional tag type */
+struct NullOptT { struct Init {}; constexpr explicit NullOptT(Init) {} };
+/** Null optional tag */
+constexpr NullOptT NullOpt{NullOptT::Init{}};
 
 /** Optional value */
 template<class T> class Optional {

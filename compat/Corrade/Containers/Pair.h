@@ -4,7 +4,7 @@
 
 #include <type_traits>
 
-#include "Corrade/Containers/Tags.h"
+#include "Corrade/Tags.h"
 #include "Corrade/Utility/Debug.h"
 
 namespace Corrade { namespace Containers {

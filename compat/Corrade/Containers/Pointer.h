@@ -4,8 +4,9 @@
 
 #include <type_traits>
 
-#include "Corrade/Containers/Tags.h"
-#include "Corrade/Utility/Assert.h"
+#include "Corrade/Tags.h"
+#include "Corrade/Utility/DebugAssert.h"
+#include "Corrade/Utility/Debug.h"
 
 namespace Corrade { namespace Containers {
 

@@ -6,7 +6,9 @@
 #include <type_traits>
 
 #include "Corrade/Containers/ArrayView.h"
-#include "Corrade/Containers/Tags.h"
+#include "Corrade/Tags.h"
+#include "Corrade/Utility/DebugAssert.h"
+#include "Corrade/Utility/Move.h"
 
 namespace Corrade { namespace Containers {
 
@@ -245,25 +247,9 @@ template<unsigned dimensions, class T> class StridedArrayView {
         }
         StridedArrayView<dimensions, T> prefix(std::size_t size) const { return slice(0, size); }
         template<unsigned d = dimensions, class = typename std::enable_if<(d > 1)>::type> StridedArrayView<dimensions, T> prefix(const Size& size) const { return slice(Size{}, size); }
-        /** The last @p size items of the first dimension */
-        StridedArrayView<dimensions, T> suffix(std::size_t size) const {
-            CORRADE_DEBUG_ASSERT(size <= _size[0], "Containers::StridedArrayView::suffix(): size" << size << "out of range for" << _size[0] << "elements", {});
-            return slice(_size[0] - size, _size[0]);
-        }
-        template<unsigned d = dimensions, class = typename std::enable_if<(d > 1)>::type> StridedArrayView<dimensions, T> suffix(const Size& size) const {
-            Size begin{NoInit};
-            for(unsigned i = 0; i != dimensions; ++i) begin[i] = _size[i] - size[i];
-            return slice(begin, _size);
-        }
-        StridedArrayView<dimensions, T> exceptPrefix(std::size_t size) const {
-            CORRADE_DEBUG_ASSERT(size <= _size[0], "Containers::StridedArrayView::exceptPrefix(): size" << size << "out of range for" << _size[0] << "elements", {});
-            return slice(size, _size[0]);
-        }
+        StridedArrayView<dimensions, T> exceptPrefix(std::size_t size) const { return slice(size, _size[0]); }
         template<unsigned d = dimensions, class = typename std::enable_if<(d > 1)>::type> StridedArrayView<dimensions, T> exceptPrefix(const Size& size) const { return slice(size, _size); }
-        StridedArrayView<dimensions, T> exceptSuffix(std::size_t size) const {
-            CORRADE_DEBUG_ASSERT(size <= _size[0], "Containers::StridedArrayView::exceptSuffix(): size" << size << "out of range for" << _size[0] << "elements", {});
-            return slice(0, _size[0] - size);
-        }
+        StridedArrayView<dimensions, T> exceptSuffix(std::size_t size) const { return slice(0, _size[0] - size); }
         template<unsigned d = dimensions, class = typename std::enable_if<(d > 1)>::type> StridedArrayView<dimensions, T> exceptSuffix(const Size& size) const {
             Size end{NoInit};
             for(unsigned i = 0; i != dimensions; ++i) end[i] = _size[i] - size[i];
@@ -285,8 +271,8 @@ template<unsigned dimensions, class T> class StridedArrayView {
             static_assert(dimensionA < dimensions && dimensionB < dimensions, "dimensions out of range");
             Size size = _size;
             Stride stride = _stride;
-            std::swap(size[dimensionA], size[dimensionB]);
-            std::swap(stride[dimensionA], stride[dimensionB]);
+            Utility::swap(size[dimensionA], size[dimensionB]);
+            Utility::swap(stride[dimensionA], stride[dimensionB]);
             return StridedArrayView<dimensions, T>{size, stride, bytes()};
         }
 
@@ -537,7 +523,7 @@ template<unsigned newDimensions, class U, unsigned dimensions, class T> StridedA
         const std::size_t lastSize = Size<dimensions>(view.size())[dimensions - 1];
         const std::ptrdiff_t lastStride = Stride<dimensions>(view.stride())[dimensions - 1];
         CORRADE_ASSERT(lastStride == std::ptrdiff_t(sizeof(T)),
-            "Containers::arrayCast(): last dimension needs to be tightly packed in order to be flattened, expected stride" << sizeof(T) << "but got" << lastStride, {});
+            "Containers::arrayCast(): last dimension needs to be contiguous in order to be flattened, expected stride" << sizeof(T) << "but got" << lastStride, {});
         CORRADE_ASSERT(sizeof(T)*lastSize == sizeof(U),
             "Containers::arrayCast(): last dimension needs to have byte size equal to new type size in order to be flattened, expected" << sizeof(U) << "but got" << sizeof(T)*lastSize, {});
         for(unsigned i = 0; i != newDimensions; ++i) {

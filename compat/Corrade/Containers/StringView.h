@@ -9,6 +9,7 @@
 #include "Corrade/Containers/Array.h"
 #include "Corrade/Containers/ArrayView.h"
 #include "Corrade/Containers/EnumSet.h"
+#include "Corrade/Utility/DebugAssert.h"
 
 namespace Corrade { namespace Containers {
 
@@ -81,7 +82,7 @@ template<class T> class BasicStringView {
         BasicStringView<T> sliceSize(std::size_t begin, std::size_t size) const { return slice(begin, begin + size); }
         BasicStringView<T> prefix(std::size_t size) const { return slice(0, size); }
         BasicStringView<T> prefix(T* end) const { return slice(_data, end); }
-        BasicStringView<T> suffix(std::size_t size) const { return slice(this->size() - size, this->size()); }
+        BasicStringView<T> suffix(T* begin) const { return slice(begin, _data + size()); }
         BasicStringView<T> exceptPrefix(std::size_t size) const { return slice(size, this->size()); }
         BasicStringView<T> exceptSuffix(std::size_t size) const { return slice(0, this->size() - size); }
 

@@ -22,9 +22,9 @@ void copy(const Containers::ArrayView<const void>& src, const Containers::ArrayV
 
 /** Copy a contiguous view to another of the same size */
 template<class T> void copy(const Containers::ArrayView<const T>& src, const Containers::ArrayView<T>& dst) {
-    CORRADE_ASSERT(src.size() == dst.size(),
-        "Utility::copy(): sizes" << src.size() << "and" << dst.size() << "don't match", );
-    if(src.size()) std::memmove(static_cast<void*>(dst.data()), static_cast<const void*>(src.data()), src.size()*sizeof(T));
+    /* Sizes are compared in bytes, and only in debug builds, as close to a
+       plain memcpy() as possible */
+    copy(Containers::ArrayView<const void>{src}, Containers::ArrayView<void>{dst});
 }
 
 /** Copy a list to a view of the same size */
@@ -36,8 +36,16 @@ template<class T> void copy(std::initializer_list<T> src, const Containers::Arra
 template<unsigned dimensions, class T> void copy(const Containers::StridedArrayView<dimensions, const T>& src, const Containers::StridedArrayView<dimensions, T>& dst) {
     const Containers::Size<dimensions> srcSize = src.size();
     const Containers::Size<dimensions> dstSize = dst.size();
+    /* The sizes are reported as of byte views, with the type size as an
+       extra last dimension */
+    std::size_t srcByteSize[dimensions + 1], dstByteSize[dimensions + 1];
+    for(unsigned i = 0; i != dimensions; ++i) {
+        srcByteSize[i] = srcSize[i];
+        dstByteSize[i] = dstSize[i];
+    }
+    srcByteSize[dimensions] = dstByteSize[dimensions] = sizeof(T);
     CORRADE_ASSERT(srcSize == dstSize,
-        "Utility::copy(): sizes" << srcSize << "and" << dstSize << "don't match", );
+        "Utility::copy(): sizes" << Containers::arrayView(srcByteSize) << "and" << Containers::arrayView(dstByteSize) << "don't match", );
     const Containers::Stride<dimensions> srcStride = src.stride();
     const Containers::Stride<dimensions> dstStride = dst.stride();
     Implementation::copy(static_cast<const char*>(src.data()), static_cast<char*>(dst.data()), srcSize.data(), srcStride.data(), dstStride.data(), dimensions, sizeof(T));

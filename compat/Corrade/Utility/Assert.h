@@ -91,19 +91,4 @@ namespace Corrade { namespace Utility { namespace Implementation {
 }}}
 #endif
 
-/* Debug-only assertions for cheap checks in views and accessors, gone in
-   release builds where they would cost more than the work they guard */
-#if defined(CORRADE_NO_ASSERT) || (defined(NDEBUG) && !defined(CORRADE_IS_DEBUG_BUILD))
-#define CORRADE_NO_DEBUG_ASSERT
-#endif
-#ifdef CORRADE_NO_DEBUG_ASSERT
-#define CORRADE_DEBUG_ASSERT(condition, message, returnValue) do {} while(false)
-#define CORRADE_CONSTEXPR_DEBUG_ASSERT(condition, message) static_cast<void>(0)
-#define CORRADE_DEBUG_ASSERT_UNREACHABLE(message, returnValue) __builtin_unreachable()
-#else
-#define CORRADE_DEBUG_ASSERT(condition, message, returnValue) CORRADE_ASSERT(condition, message, returnValue)
-#define CORRADE_CONSTEXPR_DEBUG_ASSERT(condition, message) CORRADE_CONSTEXPR_ASSERT(condition, message)
-#define CORRADE_DEBUG_ASSERT_UNREACHABLE(message, returnValue) CORRADE_ASSERT_UNREACHABLE(message, returnValue)
-#endif
-
 #endif

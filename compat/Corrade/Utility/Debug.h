@@ -4,7 +4,6 @@
 
 #include <iosfwd>
 #include <type_traits>
-#include <utility>
 
 #include "Corrade/Containers/Containers.h"
 #include "Corrade/Containers/EnumSet.h"
@@ -193,11 +192,6 @@ template<class Iterable, typename std::enable_if<Implementation::IsIterable<Iter
         debug << i;
     }
     return debug << Debug::nospace << "}";
-}
-
-/** Print a std::pair as {a, b} */
-template<class T, class U> Debug& operator<<(Debug& debug, const std::pair<T, U>& value) {
-    return debug << "{" << Debug::nospace << value.first << Debug::nospace << "," << value.second << Debug::nospace << "}";
 }
 
 }}

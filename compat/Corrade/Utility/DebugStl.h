@@ -3,6 +3,7 @@
 /* Debug output of STL strings */
 
 #include <string>
+#include <utility>
 
 #include "Corrade/Utility/Debug.h"
 
@@ -10,6 +11,11 @@ namespace Corrade { namespace Utility {
 
 /** Print a std::string */
 Debug& operator<<(Debug& debug, const std::string& value);
+
+/** Print a std::pair as (a, b) */
+template<class T, class U> Debug& operator<<(Debug& debug, const std::pair<T, U>& value) {
+    return debug << "(" << Debug::nospace << value.first << Debug::nospace << "," << value.second << Debug::nospace << ")";
+}
 
 }}
 

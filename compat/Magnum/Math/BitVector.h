@@ -4,8 +4,8 @@
 
 #include <cstddef>
 #include <type_traits>
-#include <utility>
 
+#include "Corrade/Containers/sequenceHelpers.h"
 #include "Corrade/Utility/Debug.h"
 #include "Magnum/Types.h"
 #include "Magnum/Math/Math.h"
@@ -35,7 +35,7 @@ template<std::size_t size> class BitVector {
         template<class ...T, typename std::enable_if<sizeof...(T) + 1 == DataSize, int>::type = 0> constexpr /*implicit*/ BitVector(UnsignedByte first, T... next) noexcept: _data{first, UnsignedByte(next)...} {}
 
         /** Construct with one value for all bits */
-        template<class T, typename std::enable_if<std::is_same<bool, T>::value && size != 1, int>::type = 0> constexpr explicit BitVector(T value) noexcept: BitVector(std::make_index_sequence<DataSize>{}, value ? UnsignedByte(0xff) : UnsignedByte(0)) {}
+        template<class T, typename std::enable_if<std::is_same<bool, T>::value && size != 1, int>::type = 0> constexpr explicit BitVector(T value) noexcept: BitVector(typename Corrade::Containers::Implementation::GenerateSequence<DataSize>::Type{}, value ? UnsignedByte(0xff) : UnsignedByte(0)) {}
 
         auto data() -> UnsignedByte(&)[DataSize] { return _data; }
         constexpr auto data() const -> const UnsignedByte(&)[DataSize] { return _data; }
@@ -107,7 +107,7 @@ template<std::size_t size> class BitVector {
         BitVector<size> operator^(const BitVector<size>& other) const { return BitVector<size>(*this) ^= other; }
 
     private:
-        template<std::size_t ...sequence> constexpr explicit BitVector(std::index_sequence<sequence...>, UnsignedByte value) noexcept: _data{Implementation::repeat(value, sequence)...} {}
+        template<std::size_t ...sequence> constexpr explicit BitVector(Corrade::Containers::Implementation::Sequence<sequence...>, UnsignedByte value) noexcept: _data{Implementation::repeat(value, sequence)...} {}
 
         UnsignedByte _data[DataSize];
 };

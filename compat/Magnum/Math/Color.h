@@ -4,6 +4,8 @@
 
 #include <type_traits>
 
+#include "Corrade/Utility/DebugAssert.h"
+
 #include "Magnum/Math/Matrix.h"
 #include "Magnum/Math/Packing.h"
 #include "Magnum/Math/Vector4.h"
@@ -51,7 +53,9 @@ template<class T, typename std::enable_if<IsFloatingPoint<T>::value, int>::type 
         case 2: return {p, hsv.value, t};
         case 3: return {p, q, hsv.value};
         case 4: return {t, p, hsv.value};
-        default: return {hsv.value, p, q};
+        case 5: return {hsv.value, p, q};
+        /* A NaN or an out-of-range hue gets here */
+        default: CORRADE_INTERNAL_DEBUG_ASSERT_UNREACHABLE();
     }
 }
 template<class T, typename std::enable_if<IsIntegral<T>::value, int>::type = 0> inline Color3<T> fromHsv(const ColorHsv<typename TypeTraits<T>::FloatingPointType>& hsv) {

@@ -34,7 +34,7 @@ template<std::size_t size, class T> class Matrix: public RectangularMatrix<size,
                 if(!(*this)[i].isNormalized()) return false;
             for(std::size_t i = 0; i + 1 < size; ++i)
                 for(std::size_t j = i + 1; j != size; ++j)
-                    if(Math::dot((*this)[i], (*this)[j]) > TypeTraits<T>::epsilon())
+                    if(std::abs(Math::dot((*this)[i], (*this)[j])) > TypeTraits<T>::epsilon())
                         return false;
             return true;
         }

@@ -82,8 +82,9 @@ template<class T> class Matrix4: public Matrix4x4<T> {
 
         /** Perspective projection from a horizontal field of view */
         static Matrix4<T> perspectiveProjection(Rad<T> fov, T aspectRatio, T near, T far) {
-            const T xyScale = 2*std::tan(T(fov)/2)*near;
-            return perspectiveProjection(Vector2<T>(xyScale, xyScale/aspectRatio), near, far);
+            /* Multiplying by the reciprocal rounds differently than dividing */
+            const T xyScale = T(2)*near*std::tan(T(fov)*T(0.5));
+            return perspectiveProjection(Vector2<T>(xyScale, xyScale*(T(1)/aspectRatio)), near, far);
         }
 
         /** Camera at @p eye looking at @p target */
@@ -142,7 +143,7 @@ template<class T> class Matrix4: public Matrix4x4<T> {
 
         /** Cofactor matrix of the upper-left 3x3 part */
         Matrix3x3<T> normalMatrix() const {
-            return rotationScaling().comatrix();
+            return rotationScaling().inverted().transposed();
         }
 
         Vector3<T>& right() { return (*this)[0].xyz(); }

@@ -10,7 +10,7 @@ namespace Implementation {
     template<std::size_t, std::size_t, class, class> struct RectangularMatrixConverter;
 
     /* Column @p col of a matrix with @p value on the diagonal */
-    template<std::size_t size, class T, std::size_t ...i> constexpr Vector<size, T> diagonalColumn(std::size_t col, T value, std::index_sequence<i...>) {
+    template<std::size_t size, class T, std::size_t ...i> constexpr Vector<size, T> diagonalColumn(std::size_t col, T value, Corrade::Containers::Implementation::Sequence<i...>) {
         return {(i == col ? value : T(0))...};
     }
 }
@@ -50,19 +50,19 @@ template<std::size_t cols, std::size_t rows, class T> class RectangularMatrix {
         }
 
         constexpr /*implicit*/ RectangularMatrix() noexcept: RectangularMatrix{ZeroInit} {}
-        constexpr explicit RectangularMatrix(ZeroInitT) noexcept: RectangularMatrix{ZeroInit, std::make_index_sequence<cols>{}} {}
+        constexpr explicit RectangularMatrix(ZeroInitT) noexcept: RectangularMatrix{ZeroInit, typename Corrade::Containers::Implementation::GenerateSequence<cols>::Type{}} {}
         /** Identity with @p value on the diagonal */
-        constexpr explicit RectangularMatrix(IdentityInitT, T value = T(1)) noexcept: RectangularMatrix{IdentityInit, value, std::make_index_sequence<cols>{}} {}
-        explicit RectangularMatrix(Magnum::NoInitT) noexcept: RectangularMatrix{Magnum::NoInit, std::make_index_sequence<cols>{}} {}
+        constexpr explicit RectangularMatrix(IdentityInitT, T value = T(1)) noexcept: RectangularMatrix{IdentityInit, value, typename Corrade::Containers::Implementation::GenerateSequence<cols>::Type{}} {}
+        explicit RectangularMatrix(Magnum::NoInitT) noexcept: RectangularMatrix{Magnum::NoInit, typename Corrade::Containers::Implementation::GenerateSequence<cols>::Type{}} {}
 
         /** Construct from column vectors */
         template<class ...U, typename std::enable_if<sizeof...(U) + 1 == cols, int>::type = 0> constexpr /*implicit*/ RectangularMatrix(const Vector<rows, T>& first, const U&... next) noexcept: _data{first, next...} {}
 
         /** One value for all components */
-        constexpr explicit RectangularMatrix(T value) noexcept: RectangularMatrix{value, std::make_index_sequence<cols>{}} {}
+        constexpr explicit RectangularMatrix(T value) noexcept: RectangularMatrix{value, typename Corrade::Containers::Implementation::GenerateSequence<cols>::Type{}} {}
 
         /** Conversion from a different underlying type, no rounding done */
-        template<class U> constexpr explicit RectangularMatrix(const RectangularMatrix<cols, rows, U>& other) noexcept: RectangularMatrix(other, std::make_index_sequence<cols>{}) {}
+        template<class U> constexpr explicit RectangularMatrix(const RectangularMatrix<cols, rows, U>& other) noexcept: RectangularMatrix(other, typename Corrade::Containers::Implementation::GenerateSequence<cols>::Type{}) {}
 
         template<class U, class = decltype(Implementation::RectangularMatrixConverter<cols, rows, T, U>::from(std::declval<U>()))> constexpr explicit RectangularMatrix(const U& other): RectangularMatrix(Implementation::RectangularMatrixConverter<cols, rows, T, U>::from(other)) {}
 
@@ -195,11 +195,11 @@ template<std::size_t cols, std::size_t rows, class T> class RectangularMatrix {
         Vector<rows, T> _data[cols];
 
     private:
-        template<std::size_t ...s> constexpr explicit RectangularMatrix(ZeroInitT, std::index_sequence<s...>) noexcept: _data{Vector<rows, T>{(static_cast<void>(s), ZeroInit)}...} {}
-        template<std::size_t ...s> constexpr explicit RectangularMatrix(IdentityInitT, T value, std::index_sequence<s...>) noexcept: _data{Implementation::diagonalColumn<rows, T>(s, value, std::make_index_sequence<rows>{})...} {}
-        template<std::size_t ...s> explicit RectangularMatrix(Magnum::NoInitT, std::index_sequence<s...>) noexcept: _data{Vector<rows, T>{(static_cast<void>(s), Magnum::NoInit)}...} {}
-        template<std::size_t ...s> constexpr explicit RectangularMatrix(T value, std::index_sequence<s...>) noexcept: _data{Vector<rows, T>((static_cast<void>(s), value))...} {}
-        template<class U, std::size_t ...s> constexpr explicit RectangularMatrix(const RectangularMatrix<cols, rows, U>& other, std::index_sequence<s...>) noexcept: _data{Vector<rows, T>(other._data[s])...} {}
+        template<std::size_t ...s> constexpr explicit RectangularMatrix(ZeroInitT, Corrade::Containers::Implementation::Sequence<s...>) noexcept: _data{Vector<rows, T>{(static_cast<void>(s), ZeroInit)}...} {}
+        template<std::size_t ...s> constexpr explicit RectangularMatrix(IdentityInitT, T value, Corrade::Containers::Implementation::Sequence<s...>) noexcept: _data{Implementation::diagonalColumn<rows, T>(s, value, typename Corrade::Containers::Implementation::GenerateSequence<rows>::Type{})...} {}
+        template<std::size_t ...s> explicit RectangularMatrix(Magnum::NoInitT, Corrade::Containers::Implementation::Sequence<s...>) noexcept: _data{Vector<rows, T>{(static_cast<void>(s), Magnum::NoInit)}...} {}
+        template<std::size_t ...s> constexpr explicit RectangularMatrix(T value, Corrade::Containers::Implementation::Sequence<s...>) noexcept: _data{Vector<rows, T>((static_cast<void>(s), value))...} {}
+        template<class U, std::size_t ...s> constexpr explicit RectangularMatrix(const RectangularMatrix<cols, rows, U>& other, Corrade::Containers::Implementation::Sequence<s...>) noexcept: _data{Vector<rows, T>(other._data[s])...} {}
 };
 
 /** Print as Matrix(a, b,\n       c, d), rows on separate lines */

@@ -5,11 +5,12 @@
 #include <cmath>
 #include <cstddef>
 #include <type_traits>
-#include <utility>
 
 #include "Corrade/Containers/Pair.h"
+#include "Corrade/Containers/sequenceHelpers.h"
 #include "Corrade/Utility/Assert.h"
 #include "Corrade/Utility/Debug.h"
+#include "Corrade/Utility/DebugAssert.h"
 #include "Magnum/Magnum.h"
 #include "Magnum/Math/Angle.h"
 #include "Magnum/Math/BitVector.h"
@@ -84,7 +85,7 @@ template<std::size_t size, class T> class Vector {
 
         /** Cut or pad a vector from the right with @p value */
         template<std::size_t otherSize> constexpr static Vector<size, T> pad(const Vector<otherSize, T>& a, T value = T()) {
-            return padInternal<otherSize>(std::make_index_sequence<size>{}, a, value);
+            return padInternal<otherSize>(typename Corrade::Containers::Implementation::GenerateSequence<size>::Type{}, a, value);
         }
 
         constexpr /*implicit*/ Vector() noexcept: _data{} {}
@@ -93,18 +94,18 @@ template<std::size_t size, class T> class Vector {
 
         template<class ...U, typename std::enable_if<sizeof...(U) + 1 == size, int>::type = 0> constexpr /*implicit*/ Vector(T first, U... next) noexcept: _data{first, next...} {}
 
-        template<std::size_t size_> constexpr explicit Vector(const T(&data)[size_]) noexcept: Vector{std::make_index_sequence<size_>{}, data} {
+        template<std::size_t size_> constexpr explicit Vector(const T(&data)[size_]) noexcept: Vector{typename Corrade::Containers::Implementation::GenerateSequence<size_>::Type{}, data} {
             static_assert(size_ == size, "wrong number of initializers");
         }
 
         /** One value for all components */
-        template<class U, typename std::enable_if<std::is_same<T, U>::value && size != 1, int>::type = 0> constexpr explicit Vector(U value) noexcept: Vector(std::make_index_sequence<size>{}, value) {}
+        template<class U, typename std::enable_if<std::is_same<T, U>::value && size != 1, int>::type = 0> constexpr explicit Vector(U value) noexcept: Vector(typename Corrade::Containers::Implementation::GenerateSequence<size>::Type{}, value) {}
 
         /** Conversion from a different underlying type, no rounding done */
-        template<class U> constexpr explicit Vector(const Vector<size, U>& other) noexcept: Vector(std::make_index_sequence<size>{}, other) {}
+        template<class U> constexpr explicit Vector(const Vector<size, U>& other) noexcept: Vector(typename Corrade::Containers::Implementation::GenerateSequence<size>::Type{}, other) {}
 
         /** Unset bits become 0, set bits 1 */
-        constexpr explicit Vector(const BitVector<size>& other) noexcept: Vector{std::make_index_sequence<size>{}, other} {}
+        constexpr explicit Vector(const BitVector<size>& other) noexcept: Vector{typename Corrade::Containers::Implementation::GenerateSequence<size>::Type{}, other} {}
 
         template<class U, class = decltype(Implementation::VectorConverter<size, T, U>::from(std::declval<U>()))> constexpr explicit Vector(const U& other) noexcept: Vector(Implementation::VectorConverter<size, T, U>::from(other)) {}
 
@@ -151,8 +152,13 @@ template<std::size_t size, class T> class Vector {
 
         /* Squared length compared against epsilon, not epsilon squared,
            which wouldn't be representable */
+        /* Each component compared fuzzily on its own, so a tiny non-zero
+           component doesn't hide behind the squared length */
         bool isZero() const {
-            return isZeroInternal(std::is_integral<T>{});
+            for(std::size_t i = 0; i != size; ++i)
+                if(!TypeTraits<T>::equals(_data[i], T()))
+                    return false;
+            return true;
         }
         bool isNormalized() const {
             return Implementation::isNormalizedSquared(dot());
@@ -160,7 +166,7 @@ template<std::size_t size, class T> class Vector {
 
         constexpr Vector<size, T> operator+() const { return *this; }
         template<class U = T, typename std::enable_if<std::is_signed<U>::value, int>::type = 0> constexpr Vector<size, T> operator-() const {
-            return negateInternal(std::make_index_sequence<size>{});
+            return negateInternal(typename Corrade::Containers::Implementation::GenerateSequence<size>::Type{});
         }
 
         Vector<size, T>& operator+=(const Vector<size, T>& other) {
@@ -168,14 +174,14 @@ template<std::size_t size, class T> class Vector {
             return *this;
         }
         constexpr Vector<size, T> operator+(const Vector<size, T>& other) const {
-            return addInternal(other, std::make_index_sequence<size>{});
+            return addInternal(other, typename Corrade::Containers::Implementation::GenerateSequence<size>::Type{});
         }
         Vector<size, T>& operator-=(const Vector<size, T>& other) {
             for(std::size_t i = 0; i != size; ++i) _data[i] -= other._data[i];
             return *this;
         }
         constexpr Vector<size, T> operator-(const Vector<size, T>& other) const {
-            return subtractInternal(other, std::make_index_sequence<size>{});
+            return subtractInternal(other, typename Corrade::Containers::Implementation::GenerateSequence<size>::Type{});
         }
 
         Vector<size, T>& operator*=(T scalar) {
@@ -183,7 +189,7 @@ template<std::size_t size, class T> class Vector {
             return *this;
         }
         constexpr Vector<size, T> operator*(T scalar) const {
-            return multiplyInternal(scalar, std::make_index_sequence<size>{});
+            return multiplyInternal(scalar, typename Corrade::Containers::Implementation::GenerateSequence<size>::Type{});
         }
         constexpr friend Vector<size, T> operator*(typename std::common_type<T>::type scalar, const Vector<size, T>& vector) {
             return vector*scalar;
@@ -195,7 +201,7 @@ template<std::size_t size, class T> class Vector {
             return *this;
         }
         MAGNUM_MATH_INTEGRAL_FLOAT_ constexpr Vector<size, T> operator*(FloatingPoint scalar) const {
-            return multiplyIntegerInternal(scalar, std::make_index_sequence<size>{});
+            return multiplyIntegerInternal(scalar, typename Corrade::Containers::Implementation::GenerateSequence<size>::Type{});
         }
         MAGNUM_MATH_INTEGRAL_FLOAT_ friend constexpr Vector<size, T> operator*(FloatingPoint scalar, const Vector<size, T>& vector) {
             return vector*scalar;
@@ -206,18 +212,18 @@ template<std::size_t size, class T> class Vector {
             return *this;
         }
         constexpr Vector<size, T> operator/(T scalar) const {
-            return divideInternal(scalar, std::make_index_sequence<size>{});
+            return divideInternal(scalar, typename Corrade::Containers::Implementation::GenerateSequence<size>::Type{});
         }
         /** Divides the scalar by each component */
         friend constexpr Vector<size, T> operator/(typename std::common_type<T>::type scalar, const Vector<size, T>& vector) {
-            return divideInternal(scalar, vector, std::make_index_sequence<size>{});
+            return divideInternal(scalar, vector, typename Corrade::Containers::Implementation::GenerateSequence<size>::Type{});
         }
         MAGNUM_MATH_INTEGRAL_FLOAT_ Vector<size, T>& operator/=(FloatingPoint scalar) {
             for(std::size_t i = 0; i != size; ++i) _data[i] = T(_data[i]/scalar);
             return *this;
         }
         MAGNUM_MATH_INTEGRAL_FLOAT_ constexpr Vector<size, T> operator/(FloatingPoint scalar) const {
-            return divideIntegerInternal(scalar, std::make_index_sequence<size>{});
+            return divideIntegerInternal(scalar, typename Corrade::Containers::Implementation::GenerateSequence<size>::Type{});
         }
 
         Vector<size, T>& operator*=(const Vector<size, T>& other) {
@@ -225,14 +231,14 @@ template<std::size_t size, class T> class Vector {
             return *this;
         }
         constexpr Vector<size, T> operator*(const Vector<size, T>& other) const {
-            return multiplyInternal(other, std::make_index_sequence<size>{});
+            return multiplyInternal(other, typename Corrade::Containers::Implementation::GenerateSequence<size>::Type{});
         }
         MAGNUM_MATH_INTEGRAL_FLOAT_ Vector<size, T>& operator*=(const Vector<size, FloatingPoint>& other) {
             for(std::size_t i = 0; i != size; ++i) _data[i] = T(_data[i]*other._data[i]);
             return *this;
         }
         MAGNUM_MATH_INTEGRAL_FLOAT_ constexpr Vector<size, T> operator*(const Vector<size, FloatingPoint>& other) const {
-            return multiplyIntegerInternal(other, std::make_index_sequence<size>{});
+            return multiplyIntegerInternal(other, typename Corrade::Containers::Implementation::GenerateSequence<size>::Type{});
         }
         /* Floating-point vector times an integral one gives an integral one */
         template<class Integral, class FloatingPoint = T, typename std::enable_if<std::is_integral<Integral>::value && std::is_floating_point<FloatingPoint>::value, int>::type = 0> constexpr Vector<size, Integral> operator*(const Vector<size, Integral>& other) const {
@@ -244,14 +250,14 @@ template<std::size_t size, class T> class Vector {
             return *this;
         }
         constexpr Vector<size, T> operator/(const Vector<size, T>& other) const {
-            return divideInternal(other, std::make_index_sequence<size>{});
+            return divideInternal(other, typename Corrade::Containers::Implementation::GenerateSequence<size>::Type{});
         }
         MAGNUM_MATH_INTEGRAL_FLOAT_ Vector<size, T>& operator/=(const Vector<size, FloatingPoint>& other) {
             for(std::size_t i = 0; i != size; ++i) _data[i] = T(_data[i]/other._data[i]);
             return *this;
         }
         MAGNUM_MATH_INTEGRAL_FLOAT_ constexpr Vector<size, T> operator/(const Vector<size, FloatingPoint>& other) const {
-            return divideIntegerInternal(other, std::make_index_sequence<size>{});
+            return divideIntegerInternal(other, typename Corrade::Containers::Implementation::GenerateSequence<size>::Type{});
         }
 
         MAGNUM_MATH_INTEGRAL_ONLY_ Vector<size, T>& operator%=(T scalar) {
@@ -329,7 +335,7 @@ template<std::size_t size, class T> class Vector {
 
         /** Components in reverse order */
         constexpr Vector<size, T> flipped() const {
-            return flippedInternal(std::make_index_sequence<size>{});
+            return flippedInternal(typename Corrade::Containers::Implementation::GenerateSequence<size>::Type{});
         }
 
         T sum() const {
@@ -370,62 +376,56 @@ template<std::size_t size, class T> class Vector {
         T _data[size];
 
         /* Used by subclasses to return their own type from constexpr ops */
-        template<std::size_t ...s> constexpr Vector<size, T> negateInternal(std::index_sequence<s...>) const {
+        template<std::size_t ...s> constexpr Vector<size, T> negateInternal(Corrade::Containers::Implementation::Sequence<s...>) const {
             return {T(-_data[s])...};
         }
-        template<std::size_t ...s> constexpr Vector<size, T> addInternal(const Vector<size, T>& other, std::index_sequence<s...>) const {
+        template<std::size_t ...s> constexpr Vector<size, T> addInternal(const Vector<size, T>& other, Corrade::Containers::Implementation::Sequence<s...>) const {
             return {T(_data[s] + other._data[s])...};
         }
-        template<std::size_t ...s> constexpr Vector<size, T> subtractInternal(const Vector<size, T>& other, std::index_sequence<s...>) const {
+        template<std::size_t ...s> constexpr Vector<size, T> subtractInternal(const Vector<size, T>& other, Corrade::Containers::Implementation::Sequence<s...>) const {
             return {T(_data[s] - other._data[s])...};
         }
-        template<std::size_t ...s> constexpr Vector<size, T> multiplyInternal(T scalar, std::index_sequence<s...>) const {
+        template<std::size_t ...s> constexpr Vector<size, T> multiplyInternal(T scalar, Corrade::Containers::Implementation::Sequence<s...>) const {
             return {T(_data[s]*scalar)...};
         }
-        template<class FloatingPoint, std::size_t ...s> constexpr Vector<size, T> multiplyIntegerInternal(FloatingPoint scalar, std::index_sequence<s...>) const {
+        template<class FloatingPoint, std::size_t ...s> constexpr Vector<size, T> multiplyIntegerInternal(FloatingPoint scalar, Corrade::Containers::Implementation::Sequence<s...>) const {
             return {T(_data[s]*scalar)...};
         }
-        template<std::size_t ...s> constexpr Vector<size, T> divideInternal(T scalar, std::index_sequence<s...>) const {
+        template<std::size_t ...s> constexpr Vector<size, T> divideInternal(T scalar, Corrade::Containers::Implementation::Sequence<s...>) const {
             return {T(_data[s]/scalar)...};
         }
-        template<class FloatingPoint, std::size_t ...s> constexpr Vector<size, T> divideIntegerInternal(FloatingPoint scalar, std::index_sequence<s...>) const {
+        template<class FloatingPoint, std::size_t ...s> constexpr Vector<size, T> divideIntegerInternal(FloatingPoint scalar, Corrade::Containers::Implementation::Sequence<s...>) const {
             return {T(_data[s]/scalar)...};
         }
-        template<std::size_t ...s> constexpr static Vector<size, T> divideInternal(T scalar, const Vector<size, T>& vector, std::index_sequence<s...>) {
+        template<std::size_t ...s> constexpr static Vector<size, T> divideInternal(T scalar, const Vector<size, T>& vector, Corrade::Containers::Implementation::Sequence<s...>) {
             return {T(scalar/vector._data[s])...};
         }
-        template<std::size_t ...s> constexpr Vector<size, T> multiplyInternal(const Vector<size, T>& other, std::index_sequence<s...>) const {
+        template<std::size_t ...s> constexpr Vector<size, T> multiplyInternal(const Vector<size, T>& other, Corrade::Containers::Implementation::Sequence<s...>) const {
             return {T(_data[s]*other._data[s])...};
         }
-        template<class FloatingPoint, std::size_t ...s> constexpr Vector<size, T> multiplyIntegerInternal(const Vector<size, FloatingPoint>& other, std::index_sequence<s...>) const {
+        template<class FloatingPoint, std::size_t ...s> constexpr Vector<size, T> multiplyIntegerInternal(const Vector<size, FloatingPoint>& other, Corrade::Containers::Implementation::Sequence<s...>) const {
             return {T(_data[s]*other._data[s])...};
         }
-        template<std::size_t ...s> constexpr Vector<size, T> divideInternal(const Vector<size, T>& other, std::index_sequence<s...>) const {
+        template<std::size_t ...s> constexpr Vector<size, T> divideInternal(const Vector<size, T>& other, Corrade::Containers::Implementation::Sequence<s...>) const {
             return {T(_data[s]/other._data[s])...};
         }
-        template<class FloatingPoint, std::size_t ...s> constexpr Vector<size, T> divideIntegerInternal(const Vector<size, FloatingPoint>& other, std::index_sequence<s...>) const {
+        template<class FloatingPoint, std::size_t ...s> constexpr Vector<size, T> divideIntegerInternal(const Vector<size, FloatingPoint>& other, Corrade::Containers::Implementation::Sequence<s...>) const {
             return {T(_data[s]/other._data[s])...};
         }
 
     private:
-        template<std::size_t ...s> constexpr explicit Vector(std::index_sequence<s...>, const T(&data)[sizeof...(s)]) noexcept: _data{data[s]...} {}
-        template<class U, std::size_t ...s> constexpr explicit Vector(std::index_sequence<s...>, const Vector<size, U>& vector) noexcept: _data{T(vector._data[s])...} {}
-        template<std::size_t ...s> constexpr explicit Vector(std::index_sequence<s...>, const BitVector<size>& bits) noexcept: _data{T(bits[s])...} {}
-        template<std::size_t ...s> constexpr explicit Vector(std::index_sequence<s...>, T value) noexcept: _data{Implementation::repeat(value, s)...} {}
+        template<std::size_t ...s> constexpr explicit Vector(Corrade::Containers::Implementation::Sequence<s...>, const T(&data)[sizeof...(s)]) noexcept: _data{data[s]...} {}
+        template<class U, std::size_t ...s> constexpr explicit Vector(Corrade::Containers::Implementation::Sequence<s...>, const Vector<size, U>& vector) noexcept: _data{T(vector._data[s])...} {}
+        template<std::size_t ...s> constexpr explicit Vector(Corrade::Containers::Implementation::Sequence<s...>, const BitVector<size>& bits) noexcept: _data{T(bits[s])...} {}
+        template<std::size_t ...s> constexpr explicit Vector(Corrade::Containers::Implementation::Sequence<s...>, T value) noexcept: _data{Implementation::repeat(value, s)...} {}
 
-        template<std::size_t otherSize, std::size_t ...s> constexpr static Vector<size, T> padInternal(std::index_sequence<s...>, const Vector<otherSize, T>& a, T value) {
+        template<std::size_t otherSize, std::size_t ...s> constexpr static Vector<size, T> padInternal(Corrade::Containers::Implementation::Sequence<s...>, const Vector<otherSize, T>& a, T value) {
             return {(s < otherSize ? a[s < otherSize ? s : 0] : value)...};
         }
-        template<std::size_t ...s> constexpr Vector<size, T> flippedInternal(std::index_sequence<s...>) const {
+        template<std::size_t ...s> constexpr Vector<size, T> flippedInternal(Corrade::Containers::Implementation::Sequence<s...>) const {
             return {_data[size - 1 - s]...};
         }
 
-        bool isZeroInternal(std::false_type) const {
-            return std::abs(dot()) < TypeTraits<T>::epsilon();
-        }
-        bool isZeroInternal(std::true_type) const {
-            return *this == Vector<size, T>{};
-        }
 
         std::size_t firstNonNan(std::false_type) const { return 0; }
         std::size_t firstNonNan(std::true_type) const {
@@ -497,28 +497,28 @@ template<std::size_t size, class T> struct StrictWeakOrdering<Vector<size, T>> {
     }                                                                       \
     constexpr Type_<T> operator+() const { return *this; }                  \
     template<class U = T, typename std::enable_if<std::is_signed<U>::value, int>::type = 0> constexpr Type_<T> operator-() const { \
-        return Math::Vector<size, T>::negateInternal(std::make_index_sequence<size>{}); \
+        return Math::Vector<size, T>::negateInternal(typename Corrade::Containers::Implementation::GenerateSequence<size>::Type{}); \
     }                                                                       \
     Type_<T>& operator+=(const Math::Vector<size, T>& other) {              \
         Math::Vector<size, T>::operator+=(other);                           \
         return *this;                                                       \
     }                                                                       \
     constexpr Type_<T> operator+(const Math::Vector<size, T>& other) const { \
-        return Math::Vector<size, T>::addInternal(other, std::make_index_sequence<size>{}); \
+        return Math::Vector<size, T>::addInternal(other, typename Corrade::Containers::Implementation::GenerateSequence<size>::Type{}); \
     }                                                                       \
     Type_<T>& operator-=(const Math::Vector<size, T>& other) {              \
         Math::Vector<size, T>::operator-=(other);                           \
         return *this;                                                       \
     }                                                                       \
     constexpr Type_<T> operator-(const Math::Vector<size, T>& other) const { \
-        return Math::Vector<size, T>::subtractInternal(other, std::make_index_sequence<size>{}); \
+        return Math::Vector<size, T>::subtractInternal(other, typename Corrade::Containers::Implementation::GenerateSequence<size>::Type{}); \
     }                                                                       \
     Type_<T>& operator*=(T scalar) {                                        \
         Math::Vector<size, T>::operator*=(scalar);                          \
         return *this;                                                       \
     }                                                                       \
     constexpr Type_<T> operator*(T scalar) const {                          \
-        return Math::Vector<size, T>::multiplyInternal(scalar, std::make_index_sequence<size>{}); \
+        return Math::Vector<size, T>::multiplyInternal(scalar, typename Corrade::Containers::Implementation::GenerateSequence<size>::Type{}); \
     }                                                                       \
     friend constexpr Type_<T> operator*(typename std::common_type<T>::type scalar, const Type_<T>& vector) { \
         return scalar*static_cast<const Math::Vector<size, T>&>(vector);    \
@@ -528,7 +528,7 @@ template<std::size_t size, class T> struct StrictWeakOrdering<Vector<size, T>> {
         return *this;                                                       \
     }                                                                       \
     template<class FloatingPoint, class Integral = T, typename std::enable_if<std::is_integral<Integral>::value && std::is_floating_point<FloatingPoint>::value, int>::type = 0> constexpr Type_<T> operator*(FloatingPoint scalar) const { \
-        return Math::Vector<size, T>::multiplyIntegerInternal(scalar, std::make_index_sequence<size>{}); \
+        return Math::Vector<size, T>::multiplyIntegerInternal(scalar, typename Corrade::Containers::Implementation::GenerateSequence<size>::Type{}); \
     }                                                                       \
     template<class FloatingPoint, class Integral = T, typename std::enable_if<std::is_integral<Integral>::value && std::is_floating_point<FloatingPoint>::value, int>::type = 0> friend constexpr Type_<T> operator*(FloatingPoint scalar, const Type_<T>& vector) { \
         return scalar*static_cast<const Math::Vector<size, T>&>(vector);    \
@@ -538,7 +538,7 @@ template<std::size_t size, class T> struct StrictWeakOrdering<Vector<size, T>> {
         return *this;                                                       \
     }                                                                       \
     constexpr Type_<T> operator/(T scalar) const {                          \
-        return Math::Vector<size, T>::divideInternal(scalar, std::make_index_sequence<size>{}); \
+        return Math::Vector<size, T>::divideInternal(scalar, typename Corrade::Containers::Implementation::GenerateSequence<size>::Type{}); \
     }                                                                       \
     friend constexpr Type_<T> operator/(typename std::common_type<T>::type scalar, const Type_<T>& vector) { \
         return scalar/static_cast<const Math::Vector<size, T>&>(vector);    \
@@ -548,21 +548,21 @@ template<std::size_t size, class T> struct StrictWeakOrdering<Vector<size, T>> {
         return *this;                                                       \
     }                                                                       \
     template<class FloatingPoint, class Integral = T, typename std::enable_if<std::is_integral<Integral>::value && std::is_floating_point<FloatingPoint>::value, int>::type = 0> constexpr Type_<T> operator/(FloatingPoint scalar) const { \
-        return Math::Vector<size, T>::divideIntegerInternal(scalar, std::make_index_sequence<size>{}); \
+        return Math::Vector<size, T>::divideIntegerInternal(scalar, typename Corrade::Containers::Implementation::GenerateSequence<size>::Type{}); \
     }                                                                       \
     Type_<T>& operator*=(const Math::Vector<size, T>& other) {              \
         Math::Vector<size, T>::operator*=(other);                           \
         return *this;                                                       \
     }                                                                       \
     constexpr Type_<T> operator*(const Math::Vector<size, T>& other) const { \
-        return Math::Vector<size, T>::multiplyInternal(other, std::make_index_sequence<size>{}); \
+        return Math::Vector<size, T>::multiplyInternal(other, typename Corrade::Containers::Implementation::GenerateSequence<size>::Type{}); \
     }                                                                       \
     template<class FloatingPoint, class Integral = T, typename std::enable_if<std::is_integral<Integral>::value && std::is_floating_point<FloatingPoint>::value, int>::type = 0> Type_<T>& operator*=(const Math::Vector<size, FloatingPoint>& other) { \
         Math::Vector<size, T>::operator*=(other);                           \
         return *this;                                                       \
     }                                                                       \
     template<class FloatingPoint, class Integral = T, typename std::enable_if<std::is_integral<Integral>::value && std::is_floating_point<FloatingPoint>::value, int>::type = 0> constexpr Type_<T> operator*(const Math::Vector<size, FloatingPoint>& other) const { \
-        return Math::Vector<size, T>::multiplyIntegerInternal(other, std::make_index_sequence<size>{}); \
+        return Math::Vector<size, T>::multiplyIntegerInternal(other, typename Corrade::Containers::Implementation::GenerateSequence<size>::Type{}); \
     }                                                                       \
     template<class Integral, class FloatingPoint = T, typename std::enable_if<std::is_integral<Integral>::value && std::is_floating_point<FloatingPoint>::value, int>::type = 0> constexpr Type_<Integral> operator*(const Math::Vector<size, Integral>& other) const { \
         return other**this;                                                 \
@@ -572,14 +572,14 @@ template<std::size_t size, class T> struct StrictWeakOrdering<Vector<size, T>> {
         return *this;                                                       \
     }                                                                       \
     constexpr Type_<T> operator/(const Math::Vector<size, T>& other) const { \
-        return Math::Vector<size, T>::divideInternal(other, std::make_index_sequence<size>{}); \
+        return Math::Vector<size, T>::divideInternal(other, typename Corrade::Containers::Implementation::GenerateSequence<size>::Type{}); \
     }                                                                       \
     template<class FloatingPoint, class Integral = T, typename std::enable_if<std::is_integral<Integral>::value && std::is_floating_point<FloatingPoint>::value, int>::type = 0> Type_<T>& operator/=(const Math::Vector<size, FloatingPoint>& other) { \
         Math::Vector<size, T>::operator/=(other);                           \
         return *this;                                                       \
     }                                                                       \
     template<class FloatingPoint, class Integral = T, typename std::enable_if<std::is_integral<Integral>::value && std::is_floating_point<FloatingPoint>::value, int>::type = 0> constexpr Type_<T> operator/(const Math::Vector<size, FloatingPoint>& other) const { \
-        return Math::Vector<size, T>::divideIntegerInternal(other, std::make_index_sequence<size>{}); \
+        return Math::Vector<size, T>::divideIntegerInternal(other, typename Corrade::Containers::Implementation::GenerateSequence<size>::Type{}); \
     }                                                                       \
     template<class Integral = T, typename std::enable_if<std::is_integral<Integral>::value, int>::type = 0> Type_<T>& operator%=(T scalar) { \
         Math::Vector<size, T>::operator%=(scalar);                          \

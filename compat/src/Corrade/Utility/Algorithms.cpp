@@ -1,9 +1,11 @@
 #include "Corrade/Utility/Algorithms.h"
 
+#include "Corrade/Utility/DebugAssert.h"
+
 namespace Corrade { namespace Utility {
 
 void copy(const Containers::ArrayView<const void>& src, const Containers::ArrayView<void>& dst) {
-    CORRADE_ASSERT(src.size() == dst.size(),
+    CORRADE_DEBUG_ASSERT(src.size() == dst.size(),
         "Utility::copy(): sizes" << src.size() << "and" << dst.size() << "don't match", );
     if(src.size()) std::memmove(dst.data(), src.data(), src.size());
 }

@@ -310,7 +310,7 @@ Trade::MeshData generateIndices(Trade::MeshData&& mesh) {
         vertexData = Containers::Array<char>{NoInit, originalVertexData.size()};
         Utility::copy(originalVertexData, vertexData);
     }
-    Containers::Array<Trade::MeshAttributeData> attributes{mesh.attributeCount()};
+    Containers::Array<Trade::MeshAttributeData> attributes{ValueInit, mesh.attributeCount()};
     for(UnsignedInt i = 0; i != attributes.size(); ++i)
         attributes[i] = Implementation::remapAttributeData(mesh.attributeData(i), vertexCount, originalVertexData, vertexData);
 

@@ -139,7 +139,7 @@ Containers::Array<Trade::MeshAttributeData> interleavedLayout(Trade::MeshData&& 
     if(!extraAttributeCount && !originalAttributes.deleter())
         attributes = std::move(originalAttributes);
     else {
-        attributes = Containers::Array<Trade::MeshAttributeData>{originalAttributeCount + extraAttributeCount};
+        attributes = Containers::Array<Trade::MeshAttributeData>{ValueInit, originalAttributeCount + extraAttributeCount};
         for(UnsignedInt i = 0; i != originalAttributeCount; ++i)
             attributes[i] = originalAttributes[i];
     }

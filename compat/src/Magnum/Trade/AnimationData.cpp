@@ -20,7 +20,7 @@ namespace {
     }
 
     Containers::Array<AnimationTrackData> copyTracks(std::initializer_list<AnimationTrackData> tracks) {
-        Containers::Array<AnimationTrackData> out{tracks.size()};
+        Containers::Array<AnimationTrackData> out{ValueInit, tracks.size()};
         std::size_t i = 0;
         for(const AnimationTrackData& track: tracks) out[i++] = track;
         return out;

@@ -698,7 +698,7 @@ Containers::Array<UnsignedInt> MeshData::jointIdsAsArray(const UnsignedInt id) c
     CORRADE_ASSERT(attributeId != ~UnsignedInt{},
         "Trade::MeshData::jointIdsAsArray(): index" << id << "out of range for" << attributeCount(MeshAttribute::JointIds) << "joint ID attributes", {});
     const std::size_t arraySize = _attributes[attributeId]._arraySize;
-    Containers::Array<UnsignedInt> out{std::size_t(_vertexCount)*arraySize};
+    Containers::Array<UnsignedInt> out{ValueInit, std::size_t(_vertexCount)*arraySize};
     jointIdsInto(Containers::StridedArrayView2D<UnsignedInt>{out, {_vertexCount, arraySize}}, id);
     return out;
 }
@@ -734,7 +734,7 @@ Containers::Array<Float> MeshData::weightsAsArray(const UnsignedInt id) const {
     CORRADE_ASSERT(attributeId != ~UnsignedInt{},
         "Trade::MeshData::weightsAsArray(): index" << id << "out of range for" << attributeCount(MeshAttribute::JointIds) << "weight attributes", {});
     const std::size_t arraySize = _attributes[attributeId]._arraySize;
-    Containers::Array<Float> out{std::size_t(_vertexCount)*arraySize};
+    Containers::Array<Float> out{ValueInit, std::size_t(_vertexCount)*arraySize};
     weightsInto(Containers::StridedArrayView2D<Float>{out, {_vertexCount, arraySize}}, id);
     return out;
 }
