@@ -42,6 +42,10 @@ template<> struct Formatter<unsigned long long> {
 };
 template<> struct Formatter<unsigned long>: Formatter<unsigned long long> {};
 
+template<> struct Formatter<bool> {
+    static std::size_t format(const Containers::MutableStringView& buffer, bool value, int precision, FormatType type);
+};
+
 template<> struct Formatter<float> {
     static std::size_t format(const Containers::MutableStringView& buffer, float value, int precision, FormatType type);
 };
@@ -91,13 +95,15 @@ template<class ...Args> Containers::String format(const char* format, const Args
     return Implementation::formatToString(format, list, sizeof...(Args));
 }
 
-/** Format into an existing buffer, returns the size written, writes no null terminator */
+/** Format into an existing buffer, returns the size of the output. A number
+    formatted last is followed by a terminating zero if there's room, and a
+    number never takes the last byte of the buffer */
 template<class ...Args> std::size_t formatInto(const Containers::MutableStringView& buffer, const char* format, const Args&... args) {
     const Implementation::FormatArgument list[]{Implementation::formatArgument(args)..., Implementation::FormatArgument{}};
     return Implementation::formatIntoChecked(buffer, format, list, sizeof...(Args));
 }
 
-/** Format into a character array, returns the size written, writes no null terminator */
+/** Format into a character array, same as for a view */
 template<class ...Args, std::size_t size> std::size_t formatInto(char(&buffer)[size], const char* format, const Args&... args) {
     return formatInto(Containers::MutableStringView{buffer, size}, format, args...);
 }

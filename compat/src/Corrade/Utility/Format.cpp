@@ -11,7 +11,6 @@ namespace Corrade { namespace Utility { namespace Implementation {
 enum class FormatType: unsigned char {
     Unspecified,
     Character,
-    Binary,
     Octal,
     Decimal,
     Hexadecimal,
@@ -39,53 +38,38 @@ std::size_t copyOut(const Containers::MutableStringView& buffer, const char* dat
     return size;
 }
 
-/* Integers go through an unsigned magnitude and a sign so all widths share
-   one path */
-std::size_t formatInteger(const Containers::MutableStringView& buffer, const bool negative, const unsigned long long magnitude, const int precision, const FormatType type) {
-    CORRADE_ASSERT(!isFloatType(type),
-        "Utility::format(): floating-point type used for an integral value", 0);
-
-    if(type == FormatType::Character) {
-        const char c = char(magnitude);
-        const std::size_t size = precision == 0 ? 0 : 1;
-        return copyOut(buffer, &c, size);
-    }
-
-    unsigned base = 10;
-    const char* digits = "0123456789abcdef";
-    if(type == FormatType::Binary) base = 2;
-    else if(type == FormatType::Octal) base = 8;
-    else if(type == FormatType::Hexadecimal) base = 16;
-    else if(type == FormatType::HexadecimalUppercase) {
-        base = 16;
-        digits = "0123456789ABCDEF";
-    }
-
-    /* Digits in reverse, zero gives no digits on its own */
-    char reversed[64];
-    std::size_t count = 0;
-    for(unsigned long long v = magnitude; v; v /= base)
-        reversed[count++] = digits[v % base];
-
-    /* Default precision is 1, which is what keeps a lone zero */
-    const std::size_t minDigits = precision < 0 ? 1 : std::size_t(precision);
-    const std::size_t padding = minDigits > count ? minDigits - count : 0;
-
-    std::string out;
-    out.reserve(1 + padding + count);
-    if(negative) out += '-';
-    out.append(padding, '0');
-    for(std::size_t i = count; i != 0; --i) out += reversed[i - 1];
-    return copyOut(buffer, out.data(), out.size());
+/* Numbers go through snprintf(), which keeps the last byte of the buffer for
+   a terminating zero: what fits of the rest, then the zero */
+std::size_t copyOutTerminated(const Containers::MutableStringView& buffer, const char* data, const std::size_t size) {
+    if(!buffer.size()) return size;
+    const std::size_t fits = size < buffer.size() - 1 ? size : buffer.size() - 1;
+    if(fits) std::memcpy(buffer.data(), data, fits);
+    buffer.data()[fits] = '\0';
+    return size;
 }
 
-template<class T> std::size_t formatSigned(const Containers::MutableStringView& buffer, const T value, const int precision, const FormatType type) {
-    /* Negating in the unsigned domain handles the minimum value too */
-    const bool negative = value < 0 && type != FormatType::Character;
-    const unsigned long long magnitude = negative ?
-        0ull - (unsigned long long)(long long)value :
-        (unsigned long long)(typename std::make_unsigned<T>::type)value;
-    return formatInteger(buffer, negative, magnitude, precision, type);
+/* printf() conversion of an integer; negative values in octal or hex come out
+   as their two's complement like printf() gives them */
+template<class T> std::size_t formatInteger(const Containers::MutableStringView& buffer, const T value, const int precision, const FormatType type, const char* const lengthModifier, const char* const kind) {
+    char conversion;
+    switch(type) {
+        case FormatType::Character: conversion = 'c'; break;
+        case FormatType::Octal: conversion = 'o'; break;
+        case FormatType::Hexadecimal: conversion = 'x'; break;
+        case FormatType::HexadecimalUppercase: conversion = 'X'; break;
+        case FormatType::Unspecified:
+        case FormatType::Decimal: conversion = std::is_signed<T>::value ? 'i' : 'u'; break;
+        default:
+            CORRADE_ASSERT_UNREACHABLE("Utility::format(): floating-point type used for an integral value", 0);
+    }
+    CORRADE_ASSERT(conversion != 'c' || !*lengthModifier,
+        "Utility::format(): character type used for a" << kind << "value", 0);
+
+    char format[8];
+    std::snprintf(format, sizeof(format), "%%.*%s%c", lengthModifier, conversion);
+    char local[80];
+    const int size = std::snprintf(local, sizeof(local), format, precision < 0 ? 1 : precision, value);
+    return copyOutTerminated(buffer, local, std::size_t(size));
 }
 
 char floatConversion(const FormatType type) {
@@ -100,6 +84,8 @@ char floatConversion(const FormatType type) {
 }
 
 std::size_t formatFloatingPoint(const Containers::MutableStringView& buffer, const long double value, const bool isLongDouble, const int defaultPrecision, const int precision, const FormatType type) {
+    CORRADE_ASSERT(type != FormatType::Character,
+        "Utility::format(): character type used for a floating-point value", 0);
     CORRADE_ASSERT(type == FormatType::Unspecified || isFloatType(type),
         "Utility::format(): integral type used for a floating-point value", 0);
 
@@ -112,13 +98,13 @@ std::size_t formatFloatingPoint(const Containers::MutableStringView& buffer, con
         std::snprintf(local, sizeof(local), conversion, digits, value) :
         std::snprintf(local, sizeof(local), conversion, digits, double(value));
     if(std::size_t(size) < sizeof(local))
-        return copyOut(buffer, local, std::size_t(size));
+        return copyOutTerminated(buffer, local, std::size_t(size));
 
     /* Huge fixed-point values don't fit the local buffer */
     std::string large(std::size_t(size) + 1, '\0');
     if(isLongDouble) std::snprintf(&large[0], large.size(), conversion, digits, value);
     else std::snprintf(&large[0], large.size(), conversion, digits, double(value));
-    return copyOut(buffer, large.data(), std::size_t(size));
+    return copyOutTerminated(buffer, large.data(), std::size_t(size));
 }
 
 /* Parses the format string, either only measuring (null output) or
@@ -128,6 +114,8 @@ std::size_t formatFloatingPoint(const Containers::MutableStringView& buffer, con
 std::size_t formatImplementation(char* const output, const std::size_t capacity, const bool assertFits, const char* const format, const FormatArgument* const args, const std::size_t count) {
     std::size_t size = 0;
     const auto put = [&](const char* data, const std::size_t dataSize) {
+        CORRADE_ASSERT(!assertFits || size + dataSize <= capacity,
+            "Utility::formatInto(): buffer too small, expected at least" << size + dataSize << "but got" << size + capacity, );
         if(output && size < capacity) {
             const std::size_t fits = dataSize < capacity - size ? dataSize : capacity - size;
             std::memcpy(output + size, data, fits);
@@ -184,7 +172,6 @@ std::size_t formatImplementation(char* const output, const std::size_t capacity,
                 if(*i && *i != '}') {
                     switch(*i) {
                         case 'c': type = FormatType::Character; break;
-                        case 'b': type = FormatType::Binary; break;
                         case 'o': type = FormatType::Octal; break;
                         case 'd': type = FormatType::Decimal; break;
                         case 'x': type = FormatType::Hexadecimal; break;
@@ -219,11 +206,10 @@ std::size_t formatImplementation(char* const output, const std::size_t capacity,
                     Containers::MutableStringView{output + size, capacity - size} :
                     Containers::MutableStringView{};
                 size += arg.fn(rest, arg.value, precision, type);
+                CORRADE_ASSERT(!assertFits || size <= capacity,
+                    "Utility::formatInto(): buffer too small, expected at least" << size << "but got" << capacity, size);
             }
         }
-
-        CORRADE_ASSERT(!assertFits || size <= capacity,
-            "Utility::formatInto(): buffer too small, expected at least" << size << "but got" << capacity, size);
     }
 
     return size;
@@ -232,19 +218,25 @@ std::size_t formatImplementation(char* const output, const std::size_t capacity,
 }
 
 std::size_t Formatter<int>::format(const Containers::MutableStringView& buffer, const int value, const int precision, const FormatType type) {
-    return formatSigned(buffer, value, precision, type);
+    return formatInteger(buffer, value, precision, type, "", "");
 }
 
 std::size_t Formatter<unsigned int>::format(const Containers::MutableStringView& buffer, const unsigned int value, const int precision, const FormatType type) {
-    return formatInteger(buffer, false, value, precision, type);
+    return formatInteger(buffer, value, precision, type, "", "");
 }
 
 std::size_t Formatter<long long>::format(const Containers::MutableStringView& buffer, const long long value, const int precision, const FormatType type) {
-    return formatSigned(buffer, value, precision, type);
+    return formatInteger(buffer, value, precision, type, "ll", "64-bit");
 }
 
 std::size_t Formatter<unsigned long long>::format(const Containers::MutableStringView& buffer, const unsigned long long value, const int precision, const FormatType type) {
-    return formatInteger(buffer, false, value, precision, type);
+    return formatInteger(buffer, value, precision, type, "ll", "64-bit");
+}
+
+std::size_t Formatter<bool>::format(const Containers::MutableStringView& buffer, const bool value, const int precision, const FormatType type) {
+    CORRADE_ASSERT(type != FormatType::Character,
+        "Utility::format(): character type used for a boolean value", 0);
+    return formatInteger(buffer, static_cast<unsigned int>(value), precision, type, "", "");
 }
 
 std::size_t Formatter<float>::format(const Containers::MutableStringView& buffer, const float value, const int precision, const FormatType type) {
@@ -287,7 +279,9 @@ std::size_t formatIntoChecked(const Containers::MutableStringView& buffer, const
 Containers::String formatToString(const char* const format, const FormatArgument* const args, const std::size_t count) {
     const std::size_t size = formatMeasure(format, args, count);
     Containers::String out{NoInit, size};
-    formatWrite(out, format, args, count);
+    /* Includes the terminator byte the String has anyway, so the last number
+       isn't cut short to make room for one */
+    formatWrite(Containers::MutableStringView{out.data(), size + 1}, format, args, count);
     return out;
 }
 
@@ -299,7 +293,7 @@ void formatToFile(std::FILE* const file, const char* const format, const FormatA
 std::size_t formatIntoStlString(std::string& string, const std::size_t offset, const char* const format, const FormatArgument* const args, const std::size_t count) {
     const std::size_t size = formatMeasure(format, args, count);
     if(string.size() < offset + size) string.resize(offset + size);
-    formatWrite(Containers::MutableStringView{&string[0] + offset, size}, format, args, count);
+    formatWrite(Containers::MutableStringView{&string[0] + offset, size + 1}, format, args, count);
     return offset + size;
 }
 
