@@ -3,6 +3,7 @@
 #include <sstream>
 #include <Corrade/Containers/Array.h>
 #include <Corrade/Containers/ArrayView.h>
+#include <Corrade/Containers/Iterable.h>
 #include <Corrade/Containers/StridedArrayView.h>
 #include <Corrade/Containers/StringView.h>
 #include <Corrade/Utility/Debug.h>
@@ -64,6 +65,27 @@ TEST(GLContext, VersionAndExtensions) {
     /* Nothing is supported for a GLSL version below the one it needs */
     EXPECT_FALSE(context.isExtensionSupported<GL::Extensions::ARB::texture_compression_bptc>(GL::Version::GL210));
 }
+
+}
+
+namespace VelmoraEngine { namespace Test { namespace {
+
+/* Declared before every test that sets a clear colour, as the context is
+   shared by the whole binary */
+TEST(CompatGLContext, InitialClearColorIsDarkGrey) {
+    REQUIRE_CONTEXT();
+    GL::Renderbuffer renderbuffer;
+    renderbuffer.setStorage(GL::RenderbufferFormat::RGBA8, {1, 1});
+    GL::Framebuffer framebuffer{{{}, {1, 1}}};
+    framebuffer.attachRenderbuffer(GL::Framebuffer::ColorAttachment{0}, renderbuffer);
+    framebuffer.clear(GL::FramebufferClear::Color);
+    Image2D image = framebuffer.read({{}, {1, 1}}, {PixelFormat::RGBA8Unorm});
+    EXPECT_EQ(image.pixels<Color4ub>()[0][0], (Color4ub{0x1f, 0x1f, 0x1f, 0xff}));
+}
+
+}}}
+
+namespace {
 
 TEST(GLVersion, Encoding) {
     EXPECT_EQ(GL::version(4, 3), GL::Version::GL430);
@@ -221,7 +243,9 @@ class PointShader: public GL::AbstractShaderProgram {
                 "uniform vec4 tint;\n"
                 "out vec4 fragmentColor;\n"
                 "void main() { fragmentColor = interpolatedColor*tint; }\n");
-            compiled = GL::Shader::compile({vert, frag});
+            vert.submitCompile();
+            frag.submitCompile();
+            compiled = vert.checkCompile() && frag.checkCompile();
             attachShaders({vert, frag});
             linked = link();
             _tintUniform = uniformLocation("tint");
@@ -278,7 +302,7 @@ struct RenderTarget {
 
     Containers::Array<Color4ub> read() {
         Image2D image = framebuffer.read({{}, {4, 1}}, {PixelFormat::RGBA8Unorm});
-        Containers::Array<Color4ub> out{4};
+        Containers::Array<Color4ub> out{ValueInit, 4};
         for(std::size_t i = 0; i != 4; ++i) out[i] = image.pixels<Color4ub>()[0][i];
         return out;
     }
@@ -352,7 +376,7 @@ TEST(GLMesh, IndexedDrawAndViews) {
         .setCount(2);
     ASSERT_TRUE(scene.mesh.isIndexed());
     EXPECT_EQ(scene.mesh.indexType(), GL::MeshIndexType::UnsignedShort);
-    EXPECT_EQ(scene.mesh.indexTypeSize(), 2u);
+    EXPECT_EQ(meshIndexTypeSize(scene.mesh.indexType()), 2u);
     {
         const Containers::Array<Color4ub> pixels = target.clearDrawRead(shader, scene.mesh);
         EXPECT_EQ(pixels[0], Red);

@@ -47,6 +47,9 @@ class AbstractShaderProgram: public AbstractObject {
         /** @brief Validate the program: success and the validation log */
         Containers::Pair<bool, Containers::String> validate();
 
+        /** @brief Whether a submitLink() operation has finished */
+        bool isLinkFinished();
+
         /** @brief Draw a mesh */
         AbstractShaderProgram& draw(Mesh& mesh);
 
@@ -60,14 +63,11 @@ class AbstractShaderProgram: public AbstractObject {
         AbstractShaderProgram& draw(MeshView&& mesh) { return draw(mesh); }
 
     protected:
-        /** @brief Link several programs at once */
-        static bool link(std::initializer_list<Containers::Reference<AbstractShaderProgram>> shaders);
-
         /** @brief Attach a shader */
         void attachShader(Shader& shader);
 
         /** @brief Attach several shaders */
-        void attachShaders(std::initializer_list<Containers::Reference<Shader>> shaders);
+        void attachShaders(const Containers::Iterable<Shader>& shaders);
 
         /** @brief Bind an attribute to a location */
         void bindAttributeLocation(UnsignedInt location, Containers::StringView name);
@@ -82,7 +82,7 @@ class AbstractShaderProgram: public AbstractObject {
         void submitLink();
 
         /** @brief Check the link status and print the linker log */
-        bool checkLink(std::initializer_list<Containers::Reference<Shader>> shaders = {});
+        bool checkLink(const Containers::Iterable<Shader>& shaders);
 
         /** @brief Uniform location, -1 if there is no such uniform */
         Int uniformLocation(Containers::StringView name);

@@ -94,9 +94,6 @@ class Mesh: public AbstractObject {
         /** @brief Index type; expects an indexed mesh */
         MeshIndexType indexType() const;
 
-        /** @brief Index type size; expects an indexed mesh */
-        UnsignedInt indexTypeSize() const;
-
         /** @brief Index offset, in indices */
         Int indexOffset() const { return _indexOffset; }
 

@@ -2,15 +2,12 @@
 #define Magnum_GL_Shader_h
 /* GL shader object */
 
-#include <initializer_list>
+#include <type_traits>
 
 #include "Corrade/Containers/Array.h"
-#include "Corrade/Containers/Reference.h"
-#include "Corrade/Containers/String.h"
-#include "Corrade/Containers/StringView.h"
 #include "Magnum/Tags.h"
 #include "Magnum/GL/AbstractObject.h"
-#include "Magnum/GL/Version.h"
+#include "Magnum/GL/GL.h"
 
 namespace Magnum { namespace GL {
 
@@ -27,14 +24,11 @@ class Shader: public AbstractObject {
             Fragment = 0x8B30               /**< Fragment shader */
         };
 
-        /** @brief Compile several shaders at once */
-        static bool compile(std::initializer_list<Containers::Reference<Shader>> shaders);
-
         /** @brief Create a shader, with a version directive for given version */
         explicit Shader(Version version, Type type);
 
         /** @brief Construct without creating the GL object */
-        explicit Shader(NoCreateT) noexcept {}
+        explicit Shader(NoCreateT) noexcept;
 
         /** @brief Copying is not allowed */
         Shader(const Shader&) = delete;
@@ -58,10 +52,16 @@ class Shader: public AbstractObject {
         Type type() const { return _type; }
 
         /** @brief Shader sources */
-        Containers::ArrayView<const Containers::String> sources() const { return _sources; }
+        Containers::ArrayView<const Containers::String> sources() const;
 
         /** @brief Add a source, preceded by a line directive */
-        Shader& addSource(Containers::String source);
+        Shader& addSource(Containers::StringView source);
+
+        /* Taking over a String; a template so a string literal doesn't find
+           it ambiguous with the overload above */
+        template<class U, typename std::enable_if<std::is_same<U&&, Containers::String&&>::value, int>::type = 0> Shader& addSource(U&& source) {
+            return addSourceInternal(Utility::move(source));
+        }
 
         /** @brief Compile the shader */
         bool compile();
@@ -72,7 +72,12 @@ class Shader: public AbstractObject {
         /** @brief Check the compilation status and print the compiler log */
         bool checkCompile();
 
+        /** @brief Whether a submitCompile() operation has finished */
+        bool isCompileFinished();
+
     private:
+        Shader& addSourceInternal(Containers::String&& source);
+
         Type _type{Type::Vertex};
         UnsignedInt _id{};
         ObjectFlags _flags;

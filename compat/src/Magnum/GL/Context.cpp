@@ -104,6 +104,9 @@ bool Context::tryCreate(const Configuration& configuration) {
 
     currentContext = this;
 
+    /* Upstream's initial state: a dark grey clear colour, 0x1f1f1f */
+    glClearColor(31.0f/255.0f, 31.0f/255.0f, 31.0f/255.0f, 1.0f);
+
     if(!(configuration.flags() & Configuration::Flag::QuietLog)) {
         Debug{} << "Renderer:" << rendererString() << "by" << vendorString();
         Debug{} << "OpenGL version:" << versionString();
@@ -119,6 +122,8 @@ Containers::StringView Context::vendorString() const { return glString(GL_VENDOR
 Containers::StringView Context::rendererString() const { return glString(GL_RENDERER); }
 Containers::StringView Context::versionString() const { return glString(GL_VERSION); }
 Containers::StringView Context::shadingLanguageVersionString() const { return glString(GL_SHADING_LANGUAGE_VERSION); }
+
+void Context::resetState(States) {}
 
 bool Context::isVersionAtLeast(const Version version, const Version required) {
     return Int(version) >= Int(required);

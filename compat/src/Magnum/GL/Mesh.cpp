@@ -271,11 +271,6 @@ MeshIndexType Mesh::indexType() const {
     return _indexType;
 }
 
-UnsignedInt Mesh::indexTypeSize() const {
-    CORRADE_ASSERT(_indexBuffer, "GL::Mesh::indexTypeSize(): mesh is not indexed", {});
-    return meshIndexTypeSize(_indexType);
-}
-
 Mesh& Mesh::setIndexOffset(const Int offset, const UnsignedInt start, const UnsignedInt end) {
     CORRADE_ASSERT(_indexBuffer, "GL::Mesh::setIndexOffset(): mesh is not indexed", *this);
     _indexOffset = offset;

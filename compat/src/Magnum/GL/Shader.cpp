@@ -5,6 +5,8 @@
 #include <epoxy/gl.h>
 
 #include "Corrade/Containers/GrowableArray.h"
+#include "Corrade/Containers/Iterable.h"
+#include "Corrade/Containers/String.h"
 #include "Corrade/Utility/Assert.h"
 #include "Corrade/Utility/Debug.h"
 #include "Corrade/Utility/Move.h"
@@ -12,6 +14,7 @@
 #include "Magnum/Math/Vector4.h"
 #include "Magnum/GL/Mesh.h"
 #include "Magnum/GL/MeshView.h"
+#include "Magnum/GL/Version.h"
 
 namespace Magnum { namespace GL {
 
@@ -76,7 +79,23 @@ Shader& Shader::operator=(Shader&& other) noexcept {
     return *this;
 }
 
-Shader& Shader::addSource(Containers::String source) {
+Shader::Shader(NoCreateT) noexcept {}
+
+Containers::ArrayView<const Containers::String> Shader::sources() const { return _sources; }
+
+Shader& Shader::addSource(const Containers::StringView source) {
+    return addSourceInternal(Containers::String{source});
+}
+
+bool Shader::isCompileFinished() {
+    /* Without parallel compilation, compiling blocks, so it's always done */
+    if(!epoxy_has_gl_extension("GL_KHR_parallel_shader_compile")) return true;
+    GLint done{};
+    glGetShaderiv(_id, GL_COMPLETION_STATUS_KHR, &done);
+    return done;
+}
+
+Shader& Shader::addSourceInternal(Containers::String&& source) {
     if(source.isEmpty()) return *this;
     /* Line numbers in compiler messages then count from 1 in each source,
        with the source index telling which one */
@@ -87,8 +106,8 @@ Shader& Shader::addSource(Containers::String source) {
 }
 
 void Shader::submitCompile() {
-    Containers::Array<const GLchar*> pointers{_sources.size()};
-    Containers::Array<GLint> sizes{_sources.size()};
+    Containers::Array<const GLchar*> pointers{NoInit, _sources.size()};
+    Containers::Array<GLint> sizes{NoInit, _sources.size()};
     for(std::size_t i = 0; i != _sources.size(); ++i) {
         pointers[i] = _sources[i].data();
         sizes[i] = GLint(_sources[i].size());
@@ -116,13 +135,6 @@ bool Shader::checkCompile() {
 bool Shader::compile() {
     submitCompile();
     return checkCompile();
-}
-
-bool Shader::compile(const std::initializer_list<Containers::Reference<Shader>> shaders) {
-    for(Shader& shader: shaders) shader.submitCompile();
-    bool allSuccess = true;
-    for(Shader& shader: shaders) allSuccess = shader.checkCompile() && allSuccess;
-    return allSuccess;
 }
 
 Debug& operator<<(Debug& debug, const Shader::Type value) {
@@ -186,7 +198,7 @@ void AbstractShaderProgram::attachShader(Shader& shader) {
     glAttachShader(_id, shader.id());
 }
 
-void AbstractShaderProgram::attachShaders(const std::initializer_list<Containers::Reference<Shader>> shaders) {
+void AbstractShaderProgram::attachShaders(const Containers::Iterable<Shader>& shaders) {
     for(Shader& shader: shaders) attachShader(shader);
 }
 
@@ -202,7 +214,14 @@ void AbstractShaderProgram::submitLink() {
     glLinkProgram(_id);
 }
 
-bool AbstractShaderProgram::checkLink(std::initializer_list<Containers::Reference<Shader>>) {
+bool AbstractShaderProgram::isLinkFinished() {
+    if(!epoxy_has_gl_extension("GL_KHR_parallel_shader_compile")) return true;
+    GLint done{};
+    glGetProgramiv(_id, GL_COMPLETION_STATUS_KHR, &done);
+    return done;
+}
+
+bool AbstractShaderProgram::checkLink(const Containers::Iterable<Shader>&) {
     GLint success{}, logLength{};
     glGetProgramiv(_id, GL_LINK_STATUS, &success);
     glGetProgramiv(_id, GL_INFO_LOG_LENGTH, &logLength);
@@ -220,14 +239,7 @@ bool AbstractShaderProgram::checkLink(std::initializer_list<Containers::Referenc
 
 bool AbstractShaderProgram::link() {
     submitLink();
-    return checkLink();
-}
-
-bool AbstractShaderProgram::link(const std::initializer_list<Containers::Reference<AbstractShaderProgram>> shaders) {
-    for(AbstractShaderProgram& shader: shaders) shader.submitLink();
-    bool allSuccess = true;
-    for(AbstractShaderProgram& shader: shaders) allSuccess = shader.checkLink() && allSuccess;
-    return allSuccess;
+    return checkLink({});
 }
 
 Int AbstractShaderProgram::uniformLocation(const Containers::StringView name) {
