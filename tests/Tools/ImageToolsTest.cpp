@@ -699,6 +699,77 @@ TEST_P(ImageToolsDownscaleUpscale, RatioBelowOne) {
 
 INSTANTIATE_TEST_SUITE_P(, ImageToolsDownscaleUpscale, ::testing::ValuesIn(UpscaleCases), caseName<UpscaleCase>);
 
+/* Empty images, as allocateWithFormat() gives them for a zero size: no data
+   at all, every operation on them is a no-op that succeeds */
+
+struct EmptyCase {
+    const char* name;
+    Vector2i size;
+};
+
+const EmptyCase EmptyCases[]{
+    {"ZeroByZero", {0, 0}},
+    {"ZeroByFive", {0, 5}},
+    {"FiveByZero", {5, 0}},
+};
+
+class ImageToolsEmpty: public ::testing::TestWithParam<EmptyCase> {};
+
+TEST_P(ImageToolsEmpty, Convert) {
+    Image2D src = ImageTools::allocateWithFormat(PixelFormat::RGBA16Unorm, GetParam().size);
+    Image2D dst = ImageTools::allocateWithFormat(PixelFormat::RGBA8Unorm, GetParam().size);
+    MutableImageView2D dstView = dst;
+    EXPECT_TRUE(ImageTools::convert(src, dstView));
+    /* Declined pairs stay declined */
+    Image2D rgb = ImageTools::allocateWithFormat(PixelFormat::RGB8Unorm, GetParam().size);
+    MutableImageView2D rgbView = rgb;
+    EXPECT_FALSE(ImageTools::convert(src, rgbView));
+}
+
+TEST_P(ImageToolsEmpty, ByteFill) {
+    Image2D image = ImageTools::allocateWithFormat(PixelFormat::RGBA8Unorm, GetParam().size);
+    MutableImageView2D view = image;
+    EXPECT_TRUE(ImageTools::byteFill(view, {{}, GetParam().size}, '\x5a'));
+}
+
+TEST_P(ImageToolsEmpty, Fill) {
+    Image2D image = ImageTools::allocateWithFormat(PixelFormat::RGB8UI, GetParam().size);
+    MutableImageView2D view = image;
+    EXPECT_TRUE(ImageTools::fill(view, {{}, GetParam().size}, Color4ub{1, 2, 3, 4}));
+    /* Declined formats stay declined */
+    Image2D srgb = ImageTools::allocateWithFormat(PixelFormat::RGB8Srgb, GetParam().size);
+    MutableImageView2D srgbView = srgb;
+    EXPECT_FALSE(ImageTools::fill(srgbView, {{}, GetParam().size}, Color4ub{1, 2, 3, 4}));
+}
+
+TEST_P(ImageToolsEmpty, Slice) {
+    const Vector2i size = GetParam().size;
+    Image2D empty = ImageTools::allocateWithFormat(PixelFormat::RG8Unorm, size);
+    MutableImageView2D emptyView = empty;
+    TestImage image{storage(Layout::Padded), PixelFormat::RG8Unorm, {6, 6}};
+    const std::vector<char> before = image.bytes();
+
+    /* Between two empty images, and an empty range of a larger image in and
+       out of an empty one */
+    ImageTools::slice(empty, emptyView, {{}, size}, {{}, size});
+    ImageTools::slice(empty, emptyView, {{}, size});
+    ImageTools::slice(empty, emptyView, {{}, size}, Vector2i{});
+    ImageTools::slice(image.view, emptyView, {{1, 1}, Vector2i{1} + size});
+    ImageTools::slice(empty, image.view, {{}, size}, Vector2i{1});
+    EXPECT_EQ(image.bytes(), before);
+}
+
+TEST_P(ImageToolsEmpty, Downscale) {
+    Image2D src = ImageTools::allocateWithFormat(PixelFormat::RGBA8Unorm, GetParam().size);
+    TestImage dst{storage(Layout::Padded), PixelFormat::RGBA8Unorm, {2, 2}};
+    const std::vector<char> before = dst.bytes();
+    /* Nothing to average, so nothing is written */
+    EXPECT_TRUE(ImageTools::downscale(src, dst.view, {2, 2}));
+    EXPECT_EQ(dst.bytes(), before);
+}
+
+INSTANTIATE_TEST_SUITE_P(, ImageToolsEmpty, ::testing::ValuesIn(EmptyCases), caseName<EmptyCase>);
+
 /* tile() */
 
 /* The image repeated endlessly in both directions */

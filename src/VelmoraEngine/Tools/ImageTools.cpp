@@ -36,8 +36,20 @@ inline Int wrap(const Int coordinate, const Int size) {
     return wrapped < 0 ? wrapped + size : wrapped;
 }
 
+/* A range of no pixels. Its pixel view can't be made when the image is
+   empty as well, as such an image has no data at all. */
+inline bool isEmpty(const Range2Di& range) {
+    return range.size().x() <= 0 || range.size().y() <= 0;
+}
+
 void copyRange(const ImageView2D& src, const Range2Di& srcRange, MutableImageView2D& dst, const Range2Di& dstRange) {
     Utility::copy(pixelsInRange(src, srcRange), pixelsInRange(dst, dstRange));
+}
+
+/* All slice() variants */
+void sliceInto(const ImageView2D& src, MutableImageView2D& dst, const Range2Di& srcRange, const Range2Di& dstRange) {
+    if(isEmpty(srcRange) && isEmpty(dstRange)) return;
+    copyRange(src, srcRange, dst, dstRange);
 }
 
 /* Stores the first channelCount bytes of the colour into every pixel */
@@ -330,9 +342,10 @@ Image2D allocateWithSameFormat(const ImageView2D& image, const Vector2i& size) {
 }
 
 bool byteFill(MutableImageView2D& image, const Range2Di& range, const char value) {
+    if(isEmpty(range)) return true;
+
     const Containers::StridedArrayView3D<char> pixels = pixelsInRange(image, range);
     const Containers::Size3D size = pixels.size();
-    if(!size[0] || !size[1] || !size[2]) return true;
 
     const Containers::Stride3D stride = pixels.stride();
     char* const data = static_cast<char*>(pixels.data());
@@ -355,26 +368,38 @@ bool byteFill(MutableImageView2D& image, const Range2Di& range, const char value
 }
 
 bool fill(MutableImageView2D& image, const Range2Di& range, const Color4ub& color) {
+    std::size_t channelCount;
     switch(image.format()) {
         case PixelFormat::R8Unorm:
         case PixelFormat::R8UI:
-            fillPixels<1>(pixelsInRange(image, range), color);
-            return true;
+            channelCount = 1;
+            break;
         case PixelFormat::RG8Unorm:
         case PixelFormat::RG8UI:
-            fillPixels<2>(pixelsInRange(image, range), color);
-            return true;
+            channelCount = 2;
+            break;
         case PixelFormat::RGB8Unorm:
         case PixelFormat::RGB8UI:
-            fillPixels<3>(pixelsInRange(image, range), color);
-            return true;
+            channelCount = 3;
+            break;
         case PixelFormat::RGBA8Unorm:
         case PixelFormat::RGBA8UI:
-            fillPixels<4>(pixelsInRange(image, range), color);
-            return true;
+            channelCount = 4;
+            break;
         default:
             return false;
     }
+
+    if(isEmpty(range)) return true;
+
+    const Containers::StridedArrayView3D<char> pixels = pixelsInRange(image, range);
+    switch(channelCount) {
+        case 1: fillPixels<1>(pixels, color); break;
+        case 2: fillPixels<2>(pixels, color); break;
+        case 3: fillPixels<3>(pixels, color); break;
+        case 4: fillPixels<4>(pixels, color); break;
+    }
+    return true;
 }
 
 bool fill(MutableCompressedImageView2D& image, const Containers::ArrayView<const char> block) {
@@ -396,22 +421,28 @@ bool fill(MutableCompressedImageView2D& image, const Containers::ArrayView<const
 }
 
 void slice(const ImageView2D& src, MutableImageView2D& dst, const Range2Di& srcRange, const Range2Di& dstRange) {
-    copyRange(src, srcRange, dst, dstRange);
+    sliceInto(src, dst, srcRange, dstRange);
 }
 
 void slice(const ImageView2D& src, MutableImageView2D& dst, const Range2Di& srcRange) {
-    Utility::copy(pixelsInRange(src, srcRange), dst.pixels());
+    sliceInto(src, dst, srcRange, Range2Di{{}, dst.size()});
 }
 
 void slice(const ImageView2D& src, MutableImageView2D& dst, const Range2Di& srcRange, const Vector2i& dstOffset) {
-    copyRange(src, srcRange, dst, Range2Di{dstOffset, dstOffset + srcRange.size()});
+    sliceInto(src, dst, srcRange, Range2Di{dstOffset, dstOffset + srcRange.size()});
 }
 
 bool convert(const ImageView2D& src, MutableImageView2D& dst) {
     if(src.size() != dst.size()) return false;
     if(src.format() == dst.format()) return true;
 
-    switch(conversionChannelCount(src.format(), dst.format())) {
+    const std::size_t channelCount = conversionChannelCount(src.format(), dst.format());
+    if(!channelCount) return false;
+
+    /* An empty image has no pixel view to cast */
+    if(!src.size().x() || !src.size().y()) return true;
+
+    switch(channelCount) {
         case 1: convertPixels<1>(src.pixels(), dst.pixels()); return true;
         case 2: convertPixels<2>(src.pixels(), dst.pixels()); return true;
         case 3: convertPixels<3>(src.pixels(), dst.pixels()); return true;
@@ -439,6 +470,10 @@ bool downscale(const ImageView2D& src, MutableImageView2D& dst, const Vector2i& 
        size or with smaller pixels */
     const Containers::StridedArrayView3D<char> out = dst.pixels().prefix({std::size_t(size.y()), std::size_t(size.x()), channelCount});
     if(!size.x() || !size.y()) return true;
+
+    /* Nothing to average, and the ratio of an empty source would divide 0
+       by 0 */
+    if(!src.size().x() || !src.size().y()) return true;
 
     if(channelCount == 3) downscalePixels<3>(src, out, size);
     else downscalePixels<4>(src, out, size);
