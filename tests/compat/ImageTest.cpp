@@ -217,3 +217,42 @@ TEST(CompressedImageDeathTest, DataTooSmall) {
 }
 
 }
+
+namespace VelmoraEngine { namespace Test { namespace {
+
+TEST(CompatImageView, PixelsStartIgnoresSkipOfMissingDimensions) {
+    /* The Y skip of a 1D image moves the data it needs, not where its pixels
+       start */
+    const char data[8]{0, 1, 2, 3, 4, 5, 6, 7};
+    const ImageView1D image{PixelStorage{}.setSkip({1, 1, 0}), PixelFormat::R8Unorm, 4, data};
+    EXPECT_EQ(image.dataProperties().first, (Math::Vector<1, std::size_t>{1}));
+    const Containers::StridedArrayView1D<const UnsignedByte> pixels = image.pixels<UnsignedByte>();
+    EXPECT_EQ(pixels[0], 1);
+    EXPECT_EQ(pixels[2], 3);
+}
+
+TEST(CompatCompressedImageView, SkipRoundsUpToWholeBlocks) {
+    const char data[16]{};
+    const CompressedImageView2D image{CompressedPixelStorage{}.setSkip({2, 0, 0}),
+        CompressedPixelFormat::Bc1RGBAUnorm, {4, 4}, data};
+    EXPECT_EQ(image.dataProperties().first, (Math::Vector2<std::size_t>{8, 0}));
+    EXPECT_EQ(image.dataProperties().second, (Math::Vector2<std::size_t>{1, 1}));
+}
+
+TEST(CompatCompressedImageViewDeathTest, DataCoversWholeRowLength) {
+    /* Two blocks in a row of the row length, even though the image covers
+       only the first */
+    const char data[15]{};
+    EXPECT_DEATH((CompressedImageView2D{CompressedPixelStorage{}.setRowLength(8),
+        CompressedPixelFormat::Bc1RGBAUnorm, {4, 4}, data}),
+        "CompressedImageView: data too small, got 15 but expected at least 16 bytes");
+}
+
+TEST(CompatCompressedImageViewDeathTest, DataCoversRoundedUpSkip) {
+    const char data[15]{};
+    EXPECT_DEATH((CompressedImageView2D{CompressedPixelStorage{}.setSkip({2, 0, 0}),
+        CompressedPixelFormat::Bc1RGBAUnorm, {4, 4}, data}),
+        "CompressedImageView: data too small, got 15 but expected at least 16 bytes");
+}
+
+}}}

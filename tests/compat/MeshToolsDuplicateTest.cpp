@@ -42,7 +42,7 @@ TEST(MeshToolsDuplicate, ViewsInvalid) {
     Int output[5];
     Short shortOutput[6];
     EXPECT_DEATH((MeshTools::duplicate<UnsignedByte, Int>(indices, data)),
-        "MeshTools::duplicateInto\\(\\): index 4 out of bounds for 4 elements");
+        "MeshTools::duplicateInto\\(\\): index 4 out of range for 4 elements");
     EXPECT_DEATH((MeshTools::duplicateInto<UnsignedByte, Int>(indices, data, output)),
         "MeshTools::duplicateInto\\(\\): index array and output size don't match, expected 6 but got 5");
     EXPECT_DEATH(MeshTools::duplicateInto(Containers::stridedArrayView(indices),

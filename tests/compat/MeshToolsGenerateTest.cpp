@@ -327,7 +327,7 @@ TEST(MeshToolsGenerateNormals, SmoothInvalid) {
     EXPECT_DEATH(MeshTools::generateSmoothNormals(indices, CornerPositions),
         "MeshTools::generateSmoothNormalsInto\\(\\): index count not divisible by 3");
     EXPECT_DEATH(MeshTools::generateSmoothNormals(Containers::arrayView(indices).prefix(3), CornerPositions),
-        "MeshTools::generateSmoothNormalsInto\\(\\): index 4 out of bounds for 4 elements");
+        "MeshTools::generateSmoothNormalsInto\\(\\): index 4 out of range for 4 elements");
     EXPECT_DEATH(MeshTools::generateSmoothNormalsInto(Containers::arrayView(indices).prefix(3), CornerPositions, output),
         "MeshTools::generateSmoothNormalsInto\\(\\): bad output size, expected 4 but got 3");
     char erased[9]{};

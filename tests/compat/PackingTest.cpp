@@ -146,9 +146,22 @@ TEST(MathPackingBatchDeathTest, Assertions) {
     EXPECT_DEATH(Math::packInto(
         Containers::StridedArrayView2D<const Float>{Containers::arrayView(src), {2, 3}}.every({1, 2}),
         Containers::StridedArrayView2D<UnsignedByte>{Containers::arrayView(dst), {2, 2}}),
-        "Math::packInto\\(\\): second view dimension is not contiguous");
+        "Math::packInto\\(\\): second source view dimension is not contiguous");
     EXPECT_DEATH(Math::unpackInto(
         Containers::StridedArrayView2D<const UnsignedByte>{Containers::arrayView(dst), {3, 2}},
         Containers::StridedArrayView2D<Float>{Containers::arrayView(src), {2, 3}}),
         "Math::unpackInto\\(\\): wrong destination size, got \\{2, 3\\} but expected \\{3, 2\\}");
 }
+
+namespace VelmoraEngine { namespace Test { namespace {
+
+TEST(CompatPackingDeathTest, PackIntoNonContiguousDestination) {
+    Float src[4]{};
+    UnsignedByte dst[8];
+    EXPECT_DEATH(Math::packInto(
+        Containers::StridedArrayView2D<const Float>{Containers::arrayView(src), {2, 2}},
+        Containers::StridedArrayView2D<UnsignedByte>{Containers::arrayView(dst), {2, 4}}.every({1, 2})),
+        "Math::packInto\\(\\): second destination view dimension is not contiguous");
+}
+
+}}}

@@ -40,11 +40,15 @@ inline DataProperties compressedDataProperties(const PixelStorage& storage, cons
     if(storage.imageHeight())
         count[1] = std::size_t((storage.imageHeight() + blockSize[1] - 1)/blockSize[1]);
 
-    const Vector3i skipBlocks = storage.skip()/blockSize;
+    /* A skip that isn't a multiple of the block size still skips the whole
+       block it starts in */
+    Math::Vector3<std::size_t> skipBlocks{NoInit};
+    for(std::size_t i = 0; i != 3; ++i)
+        skipBlocks[i] = std::size_t((storage.skip()[i] + blockSize[i] - 1)/blockSize[i]);
     const Math::Vector3<std::size_t> offset{
-        std::size_t(skipBlocks[0])*blockDataSize,
-        std::size_t(skipBlocks[1])*count[0]*blockDataSize,
-        std::size_t(skipBlocks[2])*count[0]*count[1]*blockDataSize};
+        skipBlocks[0]*blockDataSize,
+        skipBlocks[1]*count[0]*blockDataSize,
+        skipBlocks[2]*count[0]*count[1]*blockDataSize};
     return {offset, size.product() ? count : Math::Vector3<std::size_t>{}};
 }
 
@@ -63,17 +67,19 @@ inline std::size_t imageDataSize(const PixelStorage& storage, UnsignedInt pixelS
     return offset + properties.second.product();
 }
 
-/* Bytes a compressed image needs: the skip offset, all blocks up to the last
-   one actually covered in the last row of the last layer */
+/* Bytes a compressed image needs: whole rows and layers of blocks, the skip
+   counted the same way as for uncompressed images */
 inline std::size_t compressedImageDataSize(const PixelStorage& storage, const Vector3i& blockSize, UnsignedInt blockDataSize, const Vector3i& size) {
     const DataProperties properties = compressedDataProperties(storage, blockSize, blockDataSize, size);
-    std::size_t covered[2];
-    for(std::size_t i = 0; i != 2; ++i)
-        covered[i] = std::size_t((size[i] + blockSize[i] - 1)/blockSize[i]);
-    const Math::Vector3<std::size_t>& count = properties.second;
-    if(!count.product()) return 0;
-    const std::size_t blocks = count.product() - (count[0] - covered[0]) - (count[1] - covered[1])*count[0];
-    return properties.first.sum() + blocks*blockDataSize;
+    std::size_t offset = 0;
+    if(properties.first[2])
+        offset = properties.first[2];
+    else if(properties.first[1]) {
+        if(!storage.imageHeight()) offset = properties.first[1];
+    } else if(properties.first[0]) {
+        if(!storage.rowLength()) offset = properties.first[0];
+    }
+    return offset + properties.second.product()*blockDataSize;
 }
 
 /* Rows and columns reversed so that the first index is the outermost one,
@@ -94,7 +100,10 @@ template<UnsignedInt dimensions, class T> Containers::StridedArrayView<dimension
 
     /* The bound check covers whole outermost slices, so only the outermost
        skip is taken off the viewed range */
-    return {data.exceptPrefix(properties.first[dimensions - 1]), data.data() + properties.first.sum(), size, stride};
+    /* Skips of dimensions the image doesn't have don't move the start */
+    std::size_t offset = 0;
+    for(UnsignedInt i = 0; i != dimensions; ++i) offset += properties.first[i];
+    return {data.exceptPrefix(properties.first[dimensions - 1]), data.data() + offset, size, stride};
 }
 
 inline void checkPixelSize(const char* prefix, UnsignedInt pixelSize) {

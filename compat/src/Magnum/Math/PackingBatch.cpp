@@ -31,8 +31,10 @@ template<class T, class U, class F> void forEachRow(const StridedArrayView2D<con
 template<class T> void unpackUnsigned(const StridedArrayView2D<const T>& src, const StridedArrayView2D<Float>& dst) {
     CORRADE_ASSERT(src.size() == dst.size(),
         "Math::unpackInto(): wrong destination size, got" << dst.size() << "but expected" << src.size(), );
-    CORRADE_ASSERT(src.template isContiguous<1>() && dst.isContiguous<1>(),
-        "Math::unpackInto(): second view dimension is not contiguous", );
+    CORRADE_ASSERT(src.template isContiguous<1>(),
+        "Math::unpackInto(): second source view dimension is not contiguous", );
+    CORRADE_ASSERT(dst.isContiguous<1>(),
+        "Math::unpackInto(): second destination view dimension is not contiguous", );
     constexpr Float max = Implementation::bitMax<T>();
     forEachRow(src, dst, [](T value) { return value/max; });
 }
@@ -40,8 +42,10 @@ template<class T> void unpackUnsigned(const StridedArrayView2D<const T>& src, co
 template<class T> void unpackSigned(const StridedArrayView2D<const T>& src, const StridedArrayView2D<Float>& dst) {
     CORRADE_ASSERT(src.size() == dst.size(),
         "Math::unpackInto(): wrong destination size, got" << dst.size() << "but expected" << src.size(), );
-    CORRADE_ASSERT(src.template isContiguous<1>() && dst.isContiguous<1>(),
-        "Math::unpackInto(): second view dimension is not contiguous", );
+    CORRADE_ASSERT(src.template isContiguous<1>(),
+        "Math::unpackInto(): second source view dimension is not contiguous", );
+    CORRADE_ASSERT(dst.isContiguous<1>(),
+        "Math::unpackInto(): second destination view dimension is not contiguous", );
     constexpr Float max = Implementation::bitMax<T>();
     forEachRow(src, dst, [](T value) {
         const Float out = value/max;
@@ -52,8 +56,10 @@ template<class T> void unpackSigned(const StridedArrayView2D<const T>& src, cons
 template<class T> void packImplementation(const StridedArrayView2D<const Float>& src, const StridedArrayView2D<T>& dst) {
     CORRADE_ASSERT(src.size() == dst.size(),
         "Math::packInto(): wrong destination size, got" << dst.size() << "but expected" << src.size(), );
-    CORRADE_ASSERT(src.isContiguous<1>() && dst.template isContiguous<1>(),
-        "Math::packInto(): second view dimension is not contiguous", );
+    CORRADE_ASSERT(src.isContiguous<1>(),
+        "Math::packInto(): second source view dimension is not contiguous", );
+    CORRADE_ASSERT(dst.template isContiguous<1>(),
+        "Math::packInto(): second destination view dimension is not contiguous", );
     constexpr Float max = Implementation::bitMax<T>();
     forEachRow(src, dst, [](Float value) { return T(std::round(value*max)); });
 }
@@ -61,8 +67,10 @@ template<class T> void packImplementation(const StridedArrayView2D<const Float>&
 template<class T, class U> void castImplementation(const StridedArrayView2D<const T>& src, const StridedArrayView2D<U>& dst) {
     CORRADE_ASSERT(src.size() == dst.size(),
         "Math::castInto(): wrong destination size, got" << dst.size() << "but expected" << src.size(), );
-    CORRADE_ASSERT(src.template isContiguous<1>() && dst.template isContiguous<1>(),
-        "Math::castInto(): second view dimension is not contiguous", );
+    CORRADE_ASSERT(src.template isContiguous<1>(),
+        "Math::castInto(): second source view dimension is not contiguous", );
+    CORRADE_ASSERT(dst.template isContiguous<1>(),
+        "Math::castInto(): second destination view dimension is not contiguous", );
     forEachRow(src, dst, [](T value) { return U(value); });
 }
 

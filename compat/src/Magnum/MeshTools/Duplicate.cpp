@@ -13,8 +13,10 @@ namespace {
 template<class T> void duplicateBytesInto(const Containers::StridedArrayView1D<const T>& indices, const Containers::StridedArrayView2D<const char>& data, const Containers::StridedArrayView2D<char>& out) {
     CORRADE_ASSERT(out.size()[0] == indices.size(),
         "MeshTools::duplicateInto(): index array and output size don't match, expected" << indices.size() << "but got" << out.size()[0], );
-    CORRADE_ASSERT(data.template isContiguous<1>() && out.template isContiguous<1>(),
-        "MeshTools::duplicateInto(): second view dimension is not contiguous", );
+    CORRADE_ASSERT(data.template isContiguous<1>(),
+        "MeshTools::duplicateInto(): second data view dimension is not contiguous", );
+    CORRADE_ASSERT(out.template isContiguous<1>(),
+        "MeshTools::duplicateInto(): second output view dimension is not contiguous", );
     CORRADE_ASSERT(data.size()[1] == out.size()[1],
         "MeshTools::duplicateInto(): input and output type size doesn't match, expected" << data.size()[1] << "but got" << out.size()[1], );
 
@@ -27,7 +29,7 @@ template<class T> void duplicateBytesInto(const Containers::StridedArrayView1D<c
     for(std::size_t i = 0; i != indices.size(); ++i) {
         const std::size_t index = indices[i];
         CORRADE_ASSERT(index < dataCount,
-            "MeshTools::duplicateInto(): index" << index << "out of bounds for" << dataCount << "elements", );
+            "MeshTools::duplicateInto(): index" << index << "out of range for" << dataCount << "elements", );
         std::memcpy(dst + std::ptrdiff_t(i)*dstStride, src + std::ptrdiff_t(index)*srcStride, elementSize);
     }
 }

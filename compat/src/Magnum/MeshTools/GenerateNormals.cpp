@@ -55,7 +55,7 @@ template<class T> void smoothNormalsInto(const Containers::StridedArrayView1D<co
     for(std::size_t i = 0; i != indices.size(); ++i) {
         const std::size_t index = indices[i];
         CORRADE_ASSERT(index < vertexCount,
-            "MeshTools::generateSmoothNormalsInto(): index" << index << "out of bounds for" << vertexCount << "elements", );
+            "MeshTools::generateSmoothNormalsInto(): index" << index << "out of range for" << vertexCount << "elements", );
         ++faceOffset[index + 1];
     }
     for(std::size_t v = 0; v != vertexCount; ++v)
