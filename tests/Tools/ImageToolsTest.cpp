@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <cmath>
 #include <cstring>
+#include <ostream>
 #include <string>
 #include <tuple>
 #include <utility>
@@ -68,6 +69,11 @@ const char* layoutName(const Layout layout) {
     return "";
 }
 
+/* Failures print a case by its name instead of its bytes */
+template<class T> auto operator<<(std::ostream& out, const T& value) -> decltype(value.name, out) {
+    return out << value.name;
+}
+
 /* Test names of a table of cases with a name field */
 template<class T> std::string caseName(const ::testing::TestParamInfo<T>& info) {
     return info.param.name;
@@ -77,6 +83,23 @@ template<class T> std::string caseName(const ::testing::TestParamInfo<T>& info) 
 template<class T> std::string caseLayoutName(const ::testing::TestParamInfo<std::tuple<T, Layout>>& info) {
     return std::string{std::get<0>(info.param).name} + "_" + layoutName(std::get<1>(info.param));
 }
+
+/* Regex that matches exactly one line of message on the error output */
+std::string exactMessage(const char* message) {
+    std::string out = "^";
+    for(const char* c = message; *c; ++c) {
+        if(std::strchr("\\^$.|?*+()[]{}", *c)) out += '\\';
+        out += *c;
+    }
+    return out + "\n$";
+}
+
+/* A caller error: a call that aborts, and the message it prints */
+struct DeathCase {
+    const char* name;
+    void(*call)();
+    const char* message;
+};
 
 /* Byte offsets that a view's pixels cover, to tell them from padding */
 std::vector<bool> coveredBytes(const TestImage& image, const Range2Di& range) {
@@ -849,5 +872,33 @@ TEST(ImageToolsTileSingle, PartialTileDoesNotWrap) {
     EXPECT_TRUE(ImageTools::tile(src.view, first.view, {4, 4}, 0, {1, 1}));
     expectOnlyCoveredChanged(first, before, firstCovered);
 }
+
+/* Caller errors, one death test per message */
+
+const DeathCase DeathCases[]{
+    {"DownscaleZeroSize", [] {
+        TestImage src{storage(Layout::Padded), PixelFormat::RGBA8Unorm, {4, 4}};
+        TestImage dst{storage(Layout::Padded), PixelFormat::RGBA8Unorm, {2, 2}};
+        ImageTools::downscale(src.view, dst.view, {0, 2});
+    }, "ImageTools::downscale(): expected a positive size but got Vector(0, 2)"},
+    {"DownscaleDestinationTooSmall", [] {
+        TestImage src{storage(Layout::Padded), PixelFormat::RGBA8Unorm, {4, 4}};
+        TestImage dst{storage(Layout::Padded), PixelFormat::RGBA8Unorm, {2, 2}};
+        ImageTools::downscale(src.view, dst.view, {3, 2});
+    }, "ImageTools::downscale(): size Vector(3, 2) doesn't fit a destination of size Vector(2, 2)"},
+    {"DownscalePixelSizeMismatch", [] {
+        TestImage src{storage(Layout::Padded), PixelFormat::RGB8Unorm, {4, 4}};
+        TestImage dst{storage(Layout::Padded), PixelFormat::RGBA8Unorm, {2, 2}};
+        ImageTools::downscale(src.view, dst.view, {2, 2});
+    }, "ImageTools::downscale(): expected a destination pixel size of 3 but got 4"},
+};
+
+class ImageToolsDeathTest: public ::testing::TestWithParam<DeathCase> {};
+
+TEST_P(ImageToolsDeathTest, AbortsWithTheMessage) {
+    EXPECT_DEATH(GetParam().call(), exactMessage(GetParam().message));
+}
+
+INSTANTIATE_TEST_SUITE_P(, ImageToolsDeathTest, ::testing::ValuesIn(DeathCases), caseName<DeathCase>);
 
 }}}

@@ -452,6 +452,14 @@ bool convert(const ImageView2D& src, MutableImageView2D& dst) {
 }
 
 bool downscale(const ImageView2D& src, MutableImageView2D& dst, const Vector2i& size) {
+    CORRADE_ASSERT(size.x() > 0 && size.y() > 0,
+        "ImageTools::downscale(): expected a positive size but got" << size, false);
+    CORRADE_ASSERT(size.x() <= dst.size().x() && size.y() <= dst.size().y(),
+        "ImageTools::downscale(): size" << size << "doesn't fit a destination of size" << dst.size(), false);
+    /* Destination pixels are written as the source's 3- or 4-byte elements */
+    CORRADE_ASSERT(dst.pixelSize() == src.pixelSize(),
+        "ImageTools::downscale(): expected a destination pixel size of" << src.pixelSize() << "but got" << dst.pixelSize(), false);
+
     std::size_t channelCount;
     switch(src.format()) {
         case PixelFormat::RGB8Unorm:
@@ -466,15 +474,11 @@ bool downscale(const ImageView2D& src, MutableImageView2D& dst, const Vector2i& 
             return false;
     }
 
-    /* Stops the process for a negative size, a destination smaller than
-       size or with smaller pixels */
-    const Containers::StridedArrayView3D<char> out = dst.pixels().prefix({std::size_t(size.y()), std::size_t(size.x()), channelCount});
-    if(!size.x() || !size.y()) return true;
-
     /* Nothing to average, and the ratio of an empty source would divide 0
        by 0 */
     if(!src.size().x() || !src.size().y()) return true;
 
+    const Containers::StridedArrayView3D<char> out = dst.pixels().prefix({std::size_t(size.y()), std::size_t(size.x()), channelCount});
     if(channelCount == 3) downscalePixels<3>(src, out, size);
     else downscalePixels<4>(src, out, size);
     return true;
