@@ -876,6 +876,34 @@ TEST(ImageToolsTileSingle, PartialTileDoesNotWrap) {
 /* Caller errors, one death test per message */
 
 const DeathCase DeathCases[]{
+    {"ByteFillRangeOutOfBounds", [] {
+        TestImage image{storage(Layout::Padded), PixelFormat::RGBA8Unorm, {4, 3}};
+        ImageTools::byteFill(image.view, {{0, 0}, {5, 3}}, '\x5a');
+    }, "ImageTools::byteFill(): range Range({0, 0}, {5, 3}) out of bounds for an image of size Vector(4, 3)"},
+    {"FillRangeOutOfBounds", [] {
+        TestImage image{storage(Layout::Padded), PixelFormat::RGBA8Unorm, {4, 3}};
+        ImageTools::fill(image.view, {{-1, 0}, {2, 2}}, Color4ub{1, 2, 3, 4});
+    }, "ImageTools::fill(): range Range({-1, 0}, {2, 2}) out of bounds for an image of size Vector(4, 3)"},
+    {"SlicePixelSizeMismatch", [] {
+        TestImage src{storage(Layout::Padded), PixelFormat::RGB8Unorm, {4, 4}};
+        TestImage dst{storage(Layout::Padded), PixelFormat::RGBA8Unorm, {4, 4}};
+        ImageTools::slice(src.view, dst.view, {{0, 0}, {2, 2}}, {{0, 0}, {2, 2}});
+    }, "ImageTools::slice(): pixel sizes 3 and 4 don't match"},
+    {"SliceSourceOutOfBounds", [] {
+        TestImage src{storage(Layout::Padded), PixelFormat::RGBA8Unorm, {4, 4}};
+        TestImage dst{storage(Layout::Padded), PixelFormat::RGBA8Unorm, {4, 4}};
+        ImageTools::slice(src.view, dst.view, {{2, 2}, {5, 4}}, {{0, 0}, {3, 2}});
+    }, "ImageTools::slice(): source range Range({2, 2}, {5, 4}) out of bounds for an image of size Vector(4, 4)"},
+    {"SliceDestinationOutOfBounds", [] {
+        TestImage src{storage(Layout::Padded), PixelFormat::RGBA8Unorm, {4, 4}};
+        TestImage dst{storage(Layout::Padded), PixelFormat::RGBA8Unorm, {4, 4}};
+        ImageTools::slice(src.view, dst.view, {{0, 0}, {2, 2}}, Vector2i{3, 3});
+    }, "ImageTools::slice(): destination range Range({3, 3}, {5, 5}) out of bounds for an image of size Vector(4, 4)"},
+    {"SliceSizeMismatch", [] {
+        TestImage src{storage(Layout::Padded), PixelFormat::RGBA8Unorm, {4, 4}};
+        TestImage dst{storage(Layout::Padded), PixelFormat::RGBA8Unorm, {3, 2}};
+        ImageTools::slice(src.view, dst.view, {{0, 0}, {2, 2}});
+    }, "ImageTools::slice(): source range size Vector(2, 2) doesn't match destination range size Vector(3, 2)"},
     {"DownscaleZeroSize", [] {
         TestImage src{storage(Layout::Padded), PixelFormat::RGBA8Unorm, {4, 4}};
         TestImage dst{storage(Layout::Padded), PixelFormat::RGBA8Unorm, {2, 2}};
@@ -891,6 +919,31 @@ const DeathCase DeathCases[]{
         TestImage dst{storage(Layout::Padded), PixelFormat::RGBA8Unorm, {2, 2}};
         ImageTools::downscale(src.view, dst.view, {2, 2});
     }, "ImageTools::downscale(): expected a destination pixel size of 3 but got 4"},
+    {"TileZeroSize", [] {
+        TestImage src{storage(Layout::Padded), PixelFormat::RGBA8Unorm, {8, 8}};
+        TestImage dst{storage(Layout::Padded), PixelFormat::RGBA8Unorm, {6, 6}};
+        ImageTools::tile(src.view, dst.view, {0, 4}, 0, {1, 1});
+    }, "ImageTools::tile(): expected a positive tile size but got Vector(0, 4)"},
+    {"TileNegativeBorder", [] {
+        TestImage src{storage(Layout::Padded), PixelFormat::RGBA8Unorm, {8, 8}};
+        TestImage dst{storage(Layout::Padded), PixelFormat::RGBA8Unorm, {6, 6}};
+        ImageTools::tile(src.view, dst.view, {4, 4}, 0, {-1, 0});
+    }, "ImageTools::tile(): expected a non-negative border but got Vector(-1, 0)"},
+    {"TileIndexOutOfRange", [] {
+        TestImage src{storage(Layout::Padded), PixelFormat::RGBA8Unorm, {8, 7}};
+        TestImage dst{storage(Layout::Padded), PixelFormat::RGBA8Unorm, {6, 6}};
+        ImageTools::tile(src.view, dst.view, {4, 4}, 4, {1, 1});
+    }, "ImageTools::tile(): index 4 out of range for 4 tiles"},
+    {"TileDestinationTooSmall", [] {
+        TestImage src{storage(Layout::Padded), PixelFormat::RGBA8Unorm, {8, 8}};
+        TestImage dst{storage(Layout::Padded), PixelFormat::RGBA8Unorm, {5, 6}};
+        ImageTools::tile(src.view, dst.view, {4, 4}, 0, {1, 1});
+    }, "ImageTools::tile(): expected a destination of at least Vector(6, 6) pixels but got Vector(5, 6)"},
+    {"TilePixelSizeMismatch", [] {
+        TestImage src{storage(Layout::Padded), PixelFormat::RGBA8Unorm, {8, 8}};
+        TestImage dst{storage(Layout::Padded), PixelFormat::RGB8Unorm, {6, 6}};
+        ImageTools::tile(src.view, dst.view, {4, 4}, 0, {1, 1});
+    }, "ImageTools::tile(): expected a destination pixel size of 4 but got 3"},
 };
 
 class ImageToolsDeathTest: public ::testing::TestWithParam<DeathCase> {};

@@ -36,6 +36,13 @@ inline Int wrap(const Int coordinate, const Int size) {
     return wrapped < 0 ? wrapped + size : wrapped;
 }
 
+/* 0 <= min <= max <= size on both axes */
+inline bool isInside(const Range2Di& range, const Vector2i& size) {
+    return range.min().x() >= 0 && range.min().y() >= 0 &&
+        range.min().x() <= range.max().x() && range.min().y() <= range.max().y() &&
+        range.max().x() <= size.x() && range.max().y() <= size.y();
+}
+
 /* A range of no pixels. Its pixel view can't be made when the image is
    empty as well, as such an image has no data at all. */
 inline bool isEmpty(const Range2Di& range) {
@@ -48,7 +55,16 @@ void copyRange(const ImageView2D& src, const Range2Di& srcRange, MutableImageVie
 
 /* All slice() variants */
 void sliceInto(const ImageView2D& src, MutableImageView2D& dst, const Range2Di& srcRange, const Range2Di& dstRange) {
-    if(isEmpty(srcRange) && isEmpty(dstRange)) return;
+    CORRADE_ASSERT(src.pixelSize() == dst.pixelSize(),
+        "ImageTools::slice(): pixel sizes" << src.pixelSize() << "and" << dst.pixelSize() << "don't match", );
+    CORRADE_ASSERT(isInside(srcRange, src.size()),
+        "ImageTools::slice(): source range" << srcRange << "out of bounds for an image of size" << src.size(), );
+    CORRADE_ASSERT(isInside(dstRange, dst.size()),
+        "ImageTools::slice(): destination range" << dstRange << "out of bounds for an image of size" << dst.size(), );
+    CORRADE_ASSERT(srcRange.size() == dstRange.size(),
+        "ImageTools::slice(): source range size" << srcRange.size() << "doesn't match destination range size" << dstRange.size(), );
+
+    if(isEmpty(srcRange)) return;
     copyRange(src, srcRange, dst, dstRange);
 }
 
@@ -342,6 +358,8 @@ Image2D allocateWithSameFormat(const ImageView2D& image, const Vector2i& size) {
 }
 
 bool byteFill(MutableImageView2D& image, const Range2Di& range, const char value) {
+    CORRADE_ASSERT(isInside(range, image.size()),
+        "ImageTools::byteFill(): range" << range << "out of bounds for an image of size" << image.size(), false);
     if(isEmpty(range)) return true;
 
     const Containers::StridedArrayView3D<char> pixels = pixelsInRange(image, range);
@@ -368,6 +386,9 @@ bool byteFill(MutableImageView2D& image, const Range2Di& range, const char value
 }
 
 bool fill(MutableImageView2D& image, const Range2Di& range, const Color4ub& color) {
+    CORRADE_ASSERT(isInside(range, image.size()),
+        "ImageTools::fill(): range" << range << "out of bounds for an image of size" << image.size(), false);
+
     std::size_t channelCount;
     switch(image.format()) {
         case PixelFormat::R8Unorm:
@@ -485,8 +506,22 @@ bool downscale(const ImageView2D& src, MutableImageView2D& dst, const Vector2i& 
 }
 
 bool tile(const ImageView2D& src, MutableImageView2D& dst, const Vector2i& tileSize, const int index, const Vector2i& border) {
+    CORRADE_ASSERT(tileSize.x() > 0 && tileSize.y() > 0,
+        "ImageTools::tile(): expected a positive tile size but got" << tileSize, false);
+    CORRADE_ASSERT(border.x() >= 0 && border.y() >= 0,
+        "ImageTools::tile(): expected a non-negative border but got" << border, false);
+
     const Vector2i imageSize = src.size();
     const Int tilesPerRow = Int(std::ceil(Float(imageSize.x())/Float(tileSize.x())));
+    const Int tileCount = tilesPerRow*Int(std::ceil(Float(imageSize.y())/Float(tileSize.y())));
+    /* Also catches an empty image, which has no tile at all */
+    CORRADE_ASSERT(index >= 0 && index < tileCount,
+        "ImageTools::tile(): index" << index << "out of range for" << tileCount << "tiles", false);
+    CORRADE_ASSERT(tileSize.x() + 2*border.x() <= dst.size().x() && tileSize.y() + 2*border.y() <= dst.size().y(),
+        "ImageTools::tile(): expected a destination of at least" << tileSize + 2*border << "pixels but got" << dst.size(), false);
+    CORRADE_ASSERT(dst.pixelSize() == src.pixelSize(),
+        "ImageTools::tile(): expected a destination pixel size of" << src.pixelSize() << "but got" << dst.pixelSize(), false);
+
     const Vector2i tile{index % tilesPerRow, index/tilesPerRow};
     const Range2Di bordered{tile*tileSize - border, (tile + Vector2i{1})*tileSize + border};
 
