@@ -362,25 +362,19 @@ bool byteFill(MutableImageView2D& image, const Range2Di& range, const char value
         "ImageTools::byteFill(): range" << range << "out of bounds for an image of size" << image.size(), false);
     if(isEmpty(range)) return true;
 
+    /* The bytes of a pixel and the pixels of a row are always adjacent in an
+       image view, so it's one fill for the whole range if the rows are
+       adjacent as well, and one fill per row otherwise */
     const Containers::StridedArrayView3D<char> pixels = pixelsInRange(image, range);
+    CORRADE_INTERNAL_ASSERT(pixels.isContiguous<1>());
     const Containers::Size3D size = pixels.size();
-
-    const Containers::Stride3D stride = pixels.stride();
     char* const data = static_cast<char*>(pixels.data());
     if(pixels.isContiguous()) {
         std::memset(data, value, size[0]*size[1]*size[2]);
-    } else if(pixels.isContiguous<1>()) {
-        for(std::size_t y = 0; y != size[0]; ++y)
-            std::memset(data + std::ptrdiff_t(y)*stride[0], value, size[1]*size[2]);
-    } else if(pixels.isContiguous<2>()) {
-        for(std::size_t y = 0; y != size[0]; ++y)
-            for(std::size_t x = 0; x != size[1]; ++x)
-                std::memset(data + std::ptrdiff_t(y)*stride[0] + std::ptrdiff_t(x)*stride[1], value, size[2]);
     } else {
+        const std::ptrdiff_t rowStride = pixels.stride()[0];
         for(std::size_t y = 0; y != size[0]; ++y)
-            for(std::size_t x = 0; x != size[1]; ++x)
-                for(std::size_t i = 0; i != size[2]; ++i)
-                    data[std::ptrdiff_t(y)*stride[0] + std::ptrdiff_t(x)*stride[1] + std::ptrdiff_t(i)*stride[2]] = value;
+            std::memset(data + std::ptrdiff_t(y)*rowStride, value, size[1]*size[2]);
     }
     return true;
 }
