@@ -238,6 +238,32 @@ TEST(MeshToolsRename, RenamesInPlace) {
     EXPECT_EQ(none.importerState(), nullptr);
 }
 
+/* Read-only memory: renaming inside it would crash */
+constexpr Trade::MeshAttributeData ReadOnlyAttributes[]{
+    Trade::MeshAttributeData{Trade::MeshAttribute::Normal, VertexFormat::Vector3, 0, 2, 12},
+    Trade::MeshAttributeData{Trade::MeshAttribute::Position, VertexFormat::Vector3, 24, 2, 12},
+};
+
+TEST(MeshToolsRename, NonOwnedAttributeListIsLeftAlone) {
+    Trade::MeshAttributeData attributes[]{
+        Trade::MeshAttributeData{Trade::MeshAttribute::Normal, VertexFormat::Vector3, 0, 2, 12},
+        Trade::MeshAttributeData{Trade::MeshAttribute::Position, VertexFormat::Vector3, 24, 2, 12},
+    };
+    Trade::MeshData mesh{MeshPrimitive::Points, Containers::Array<char>{ValueInit, 48}, Trade::meshAttributeDataNonOwningArray(attributes)};
+    Trade::MeshData out = MeshTools::renameAttribute(std::move(mesh), Trade::MeshAttribute::Normal, Trade::MeshAttribute::Tangent, 0);
+    EXPECT_EQ(attributes[0].name(), Trade::MeshAttribute::Normal);
+    EXPECT_NE(out.attributeData().data(), attributes);
+    ASSERT_EQ(out.attributeCount(), 2u);
+    EXPECT_EQ(out.attributeName(0), Trade::MeshAttribute::Tangent);
+    EXPECT_EQ(out.attributeName(1), Trade::MeshAttribute::Position);
+    EXPECT_EQ(out.attributeOffset(1), 24u);
+
+    Trade::MeshData readOnly{MeshPrimitive::Points, Containers::Array<char>{ValueInit, 48}, Trade::meshAttributeDataNonOwningArray(ReadOnlyAttributes)};
+    Trade::MeshData renamed = MeshTools::renameAttribute(std::move(readOnly), Trade::MeshAttribute::Position, Trade::MeshAttribute::Bitangent, MeshTools::AllAttributes);
+    EXPECT_EQ(ReadOnlyAttributes[1].name(), Trade::MeshAttribute::Position);
+    EXPECT_EQ(renamed.attributeName(1), Trade::MeshAttribute::Bitangent);
+}
+
 TEST(MeshToolsRemove, RebuiltArrayEntriesBecomeNonArrays) {
     Containers::Array<char> vertexData{ValueInit, 2*16 + 2*12};
     Trade::MeshData mesh{MeshPrimitive::Points, std::move(vertexData), {

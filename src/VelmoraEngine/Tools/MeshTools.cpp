@@ -122,6 +122,15 @@ Trade::MeshData renameAttribute(Trade::MeshData&& meshData, const Trade::MeshAtt
     Containers::Array<Trade::MeshAttributeData> attributes = meshData.releaseAttributeData();
     const Containers::ArrayView<const char> vertexData = meshData.vertexData();
 
+    /* Only a list allocated with new[] surely belongs to the mesh. Any other
+       deleter may be a non-owning wrapper around the caller's array, read-only
+       even, so rename in a copy then. */
+    if(attributes.deleter()) {
+        Containers::Array<Trade::MeshAttributeData> copy{ValueInit, attributes.size()};
+        for(std::size_t i = 0; i != attributes.size(); ++i) copy[i] = attributes[i];
+        attributes = std::move(copy);
+    }
+
     unsigned int counter = 0;
     for(Trade::MeshAttributeData& attribute: attributes) {
         if(attribute.name() != from) continue;

@@ -26,7 +26,11 @@ VELMORAENGINE_TOOLS_EXPORT Magnum::Trade::MeshData insertAttribute(Magnum::Trade
  */
 VELMORAENGINE_TOOLS_EXPORT Magnum::Trade::MeshData removeAttribute(Magnum::Trade::MeshData&& meshData, Magnum::Trade::MeshAttribute name, unsigned int id);
 
-/** Renames attribute (@p from, @p id), or all attributes @p from for @ref AllAttributes, to @p to */
+/**
+ * Renames attribute (@p from, @p id), or all attributes @p from for
+ * @ref AllAttributes, to @p to. An attribute list the mesh may not own is
+ * renamed in a copy, the caller's array stays untouched.
+ */
 VELMORAENGINE_TOOLS_EXPORT Magnum::Trade::MeshData renameAttribute(Magnum::Trade::MeshData&& meshData, Magnum::Trade::MeshAttribute from, Magnum::Trade::MeshAttribute to, unsigned int id);
 
 /**
