@@ -264,18 +264,103 @@ TEST(MeshToolsRename, NonOwnedAttributeListIsLeftAlone) {
     EXPECT_EQ(renamed.attributeName(1), Trade::MeshAttribute::Bitangent);
 }
 
-TEST(MeshToolsRemove, RebuiltArrayEntriesBecomeNonArrays) {
-    Containers::Array<char> vertexData{ValueInit, 2*16 + 2*12};
-    Trade::MeshData mesh{MeshPrimitive::Points, std::move(vertexData), {
-        Trade::MeshAttributeData{Trade::meshAttributeCustom(1), VertexFormat::Float, 0, 2, 16, 4},
-        Trade::MeshAttributeData{Trade::MeshAttribute::Position, VertexFormat::Vector3, 32, 2, 12},
+/* Skinning as importers deliver it, four joint ids and weights per vertex
+   in array attributes, beside a custom array attribute, positions with one
+   morph target and a colour. The joint ids are in view form. */
+Trade::MeshData arraysAndMorphTargets() {
+    Containers::Array<char> vertexData{ValueInit, 3*(4 + 4 + 8 + 12 + 12 + 16)};
+    for(std::size_t i = 0; i != 12; ++i) vertexData[i] = char(i);
+    for(std::size_t i = 0; i != 12; ++i) vertexData[12 + i] = char(i % 4 ? 0 : 255);
+    Containers::ArrayView<Vector3> positions = Containers::arrayCast<Vector3>(vertexData.sliceSize(48, 72));
+    for(std::size_t i = 0; i != 6; ++i) positions[i] = Vector3{Float(i)};
+    const Containers::StridedArrayView1D<const char> jointIds{vertexData, vertexData.data(), 3, 4};
+    return Trade::MeshData{MeshPrimitive::Points, std::move(vertexData), {
+        Trade::MeshAttributeData{Trade::MeshAttribute::JointIds, VertexFormat::UnsignedByte, jointIds, 4},
+        Trade::MeshAttributeData{Trade::MeshAttribute::Weights, VertexFormat::UnsignedByteNormalized, 12, 3, 4, 4},
+        Trade::MeshAttributeData{Trade::meshAttributeCustom(7), VertexFormat::UnsignedShort, 24, 3, 8, 4},
+        Trade::MeshAttributeData{Trade::MeshAttribute::Position, VertexFormat::Vector3, 48, 3, 12},
+        Trade::MeshAttributeData{Trade::MeshAttribute::Position, VertexFormat::Vector3, 84, 3, 12, 0, 0},
+        Trade::MeshAttributeData{Trade::MeshAttribute::Color, VertexFormat::Vector4, 120, 3, 16},
     }};
-    EXPECT_EQ(mesh.attributeArraySize(0), 4u);
-    Trade::MeshData out = MeshTools::removeAttribute(std::move(mesh), Trade::MeshAttribute::Position, 0);
-    ASSERT_EQ(out.attributeCount(), 1u);
-    EXPECT_EQ(out.attributeArraySize(0), 0u);
-    EXPECT_EQ(out.attributeFormat(0), VertexFormat::Float);
-    EXPECT_EQ(out.attributeStride(0), 16);
+}
+
+/* Every entry of arraysAndMorphTargets() that is left, with its data */
+void expectArraysAndMorphTargets(const Trade::MeshData& mesh, Trade::MeshAttribute custom) {
+    ASSERT_EQ(mesh.attributeCount(Trade::MeshAttribute::JointIds), 1u);
+    EXPECT_EQ(mesh.attributeArraySize(Trade::MeshAttribute::JointIds), 4u);
+    EXPECT_EQ(mesh.attribute<UnsignedByte[]>(Trade::MeshAttribute::JointIds)[2][3], 11);
+    ASSERT_EQ(mesh.attributeCount(Trade::MeshAttribute::Weights), 1u);
+    EXPECT_EQ(mesh.attributeArraySize(Trade::MeshAttribute::Weights), 4u);
+    EXPECT_EQ(mesh.attribute<UnsignedByte[]>(Trade::MeshAttribute::Weights)[1][0], 255);
+    ASSERT_EQ(mesh.attributeCount(custom), 1u);
+    EXPECT_EQ(mesh.attributeArraySize(custom), 4u);
+    EXPECT_EQ(mesh.attributeStride(custom), 8);
+    ASSERT_EQ(mesh.attributeCount(Trade::MeshAttribute::Position), 1u);
+    ASSERT_EQ(mesh.attributeCount(Trade::MeshAttribute::Position, 0), 1u);
+    EXPECT_EQ(mesh.attribute<Vector3>(Trade::MeshAttribute::Position)[2], Vector3{2.0f});
+    EXPECT_EQ(mesh.attribute<Vector3>(Trade::MeshAttribute::Position, 0, 0)[2], Vector3{5.0f});
+}
+
+struct ArrayEditCase {
+    const char* name;
+    Trade::MeshData(*edit)(Trade::MeshData&&);
+    Trade::MeshAttribute custom;
+};
+
+const ArrayEditCase ArrayEditCases[]{
+    {"Insert", [](Trade::MeshData&& mesh) {
+        return MeshTools::insertAttribute(std::move(mesh), Trade::MeshAttribute::Normal, VertexFormat::Vector3, 0);
+    }, Trade::meshAttributeCustom(7)},
+    {"Remove", [](Trade::MeshData&& mesh) {
+        return MeshTools::removeAttribute(std::move(mesh), Trade::MeshAttribute::Color, 0);
+    }, Trade::meshAttributeCustom(7)},
+    {"Rename", [](Trade::MeshData&& mesh) {
+        return MeshTools::renameAttribute(std::move(mesh), Trade::meshAttributeCustom(7), Trade::meshAttributeCustom(8), 0);
+    }, Trade::meshAttributeCustom(8)},
+    {"Cast", [](Trade::MeshData&& mesh) {
+        return MeshTools::castNormalizedAttribute<Vector4, Vector4us>(std::move(mesh), Trade::MeshAttribute::Color, 0);
+    }, Trade::meshAttributeCustom(7)},
+};
+
+class MeshToolsArrays: public ::testing::TestWithParam<ArrayEditCase> {};
+
+/* Entries that are only re-expressed keep their array size and morph
+   target, so the next edit still finds array attributes */
+TEST_P(MeshToolsArrays, KeepArraySizeAndMorphTarget) {
+    Trade::MeshData out = GetParam().edit(arraysAndMorphTargets());
+    expectArraysAndMorphTargets(out, GetParam().custom);
+    Trade::MeshData next = MeshTools::removeAttribute(std::move(out), Trade::MeshAttribute::Normal, MeshTools::AllAttributes);
+    expectArraysAndMorphTargets(next, GetParam().custom);
+}
+
+INSTANTIATE_TEST_SUITE_P(, MeshToolsArrays, ::testing::ValuesIn(ArrayEditCases), caseName<ArrayEditCase>);
+
+TEST(MeshToolsMorphTargets, IdsCountAttributesThatArentMorphTargets) {
+    /* The base positions come after their morph target here */
+    Containers::Array<char> vertexData{ValueInit, 2*12*2};
+    Trade::MeshData mesh{MeshPrimitive::Points, std::move(vertexData), {
+        Trade::MeshAttributeData{Trade::MeshAttribute::Position, VertexFormat::Vector3, 24, 2, 12, 0, 0},
+        Trade::MeshAttributeData{Trade::MeshAttribute::Position, VertexFormat::Vector3, 0, 2, 12},
+    }};
+
+    Trade::MeshData renamed = MeshTools::renameAttribute(std::move(mesh), Trade::MeshAttribute::Position, Trade::meshAttributeCustom(9), 0);
+    EXPECT_EQ(renamed.attributeName(0), Trade::MeshAttribute::Position);
+    EXPECT_EQ(renamed.attributeMorphTargetId(0), 0);
+    EXPECT_EQ(renamed.attributeName(1), Trade::meshAttributeCustom(9));
+    EXPECT_EQ(renamed.attributeMorphTargetId(1), -1);
+
+    Trade::MeshData back = MeshTools::renameAttribute(std::move(renamed), Trade::meshAttributeCustom(9), Trade::MeshAttribute::Position, 0);
+    Trade::MeshData removed = MeshTools::removeAttribute(std::move(back), Trade::MeshAttribute::Position, 0);
+    ASSERT_EQ(removed.attributeCount(), 1u);
+    EXPECT_EQ(removed.attributeMorphTargetId(0), 0);
+    EXPECT_EQ(removed.attributeOffset(0), 24u);
+    EXPECT_EQ(removed.vertexCount(), 2u);
+
+    /* All of a name takes the morph targets too */
+    Trade::MeshData all = MeshTools::removeAttribute(arraysAndMorphTargets(), Trade::MeshAttribute::Position, MeshTools::AllAttributes);
+    EXPECT_EQ(all.attributeCount(Trade::MeshAttribute::Position), 0u);
+    EXPECT_EQ(all.attributeCount(Trade::MeshAttribute::Position, 0), 0u);
+    EXPECT_EQ(all.attributeCount(), 4u);
 }
 
 /* One case per exported cast: input format and bytes of two vertices, the

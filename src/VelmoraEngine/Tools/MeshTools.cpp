@@ -46,9 +46,22 @@ Trade::MeshData rebuildMesh(Trade::MeshData& meshData, Containers::Array<char>&&
     return Trade::MeshData{primitive, std::move(vertexData), std::move(attributes), resultVertexCount, nullptr};
 }
 
-/* An offset-form copy of an entry, valid wherever the buffer moves */
+/* An offset-form copy of an entry, valid wherever the buffer moves. Array
+   size and morph target stay, skinning arrays from an importer have to
+   remain arrays to be usable. */
 Trade::MeshAttributeData offsetForm(const Trade::MeshAttributeData& attribute, const Containers::ArrayView<const char> vertexData, const UnsignedInt vertexCount) {
-    return Trade::MeshAttributeData{attribute.name(), attribute.format(), attribute.offset(vertexData), vertexCount, attribute.stride(), 0};
+    return Trade::MeshAttributeData{attribute.name(), attribute.format(), attribute.offset(vertexData), vertexCount, attribute.stride(), attribute.arraySize(), attribute.morphTargetId()};
+}
+
+/* Whether an entry is (name, id), with counter the number of entries
+   (name, any id) seen so far. Ids count among the attributes that aren't
+   morph targets, as in Trade::MeshData; AllAttributes takes morph targets of
+   the name too. */
+bool matches(const Trade::MeshAttributeData& attribute, const Trade::MeshAttribute name, const unsigned int id, unsigned int& counter) {
+    if(attribute.name() != name) return false;
+    if(id == AllAttributes) return true;
+    if(attribute.morphTargetId() != -1) return false;
+    return counter++ == id;
 }
 
 }
@@ -98,11 +111,7 @@ Trade::MeshData removeAttribute(Trade::MeshData&& meshData, const Trade::MeshAtt
     unsigned int counter = 0;
     for(UnsignedInt i = 0; i != attributeCount; ++i) {
         const Trade::MeshAttributeData& attribute = meshData.attributeData()[i];
-        if(attribute.name() == name) {
-            const bool drop = id == AllAttributes || counter == id;
-            ++counter;
-            if(drop) continue;
-        }
+        if(matches(attribute, name, id, counter)) continue;
         attributes[kept++] = offsetForm(attribute, vertexData, vertexCount);
     }
 
@@ -132,12 +141,9 @@ Trade::MeshData renameAttribute(Trade::MeshData&& meshData, const Trade::MeshAtt
     }
 
     unsigned int counter = 0;
-    for(Trade::MeshAttributeData& attribute: attributes) {
-        if(attribute.name() != from) continue;
-        const bool match = id == AllAttributes || counter == id;
-        ++counter;
-        if(match) attribute = Trade::MeshAttributeData{to, attribute.format(), attribute.data(vertexData), 0};
-    }
+    for(Trade::MeshAttributeData& attribute: attributes)
+        if(matches(attribute, from, id, counter))
+            attribute = Trade::MeshAttributeData{to, attribute.format(), attribute.data(vertexData), attribute.arraySize(), attribute.morphTargetId()};
 
     Containers::Array<char> buffer = meshData.releaseVertexData();
     return rebuildMesh(meshData, std::move(buffer), std::move(attributes), vertexCount);

@@ -9,27 +9,37 @@
 
 namespace VelmoraEngine { namespace MeshTools {
 
-/** Attribute id standing for every attribute of a name */
+/**
+ * Attribute id standing for every attribute of a name, morph targets
+ * included. Other ids count among the attributes of a name that aren't morph
+ * targets, in list order, as in Trade::MeshData.
+ */
 constexpr unsigned int AllAttributes = 0xFFFFFFFFu;
 
 /**
  * Adds a zero-filled attribute @p name of @p format in a new block at the end
- * of the vertex buffer. It becomes attribute (@p name, @p id) if the mesh has
- * one, else the last attribute. The input has to own its data.
+ * of the vertex buffer, aligned to its component size. It becomes attribute
+ * (@p name, @p id) if the mesh has one, else the last attribute. Every other
+ * attribute keeps its layout, array size and morph target. Expects that the
+ * mesh owns its vertex data, and its index data of a readable type if it's
+ * indexed.
  */
 VELMORAENGINE_TOOLS_EXPORT Magnum::Trade::MeshData insertAttribute(Magnum::Trade::MeshData&& meshData, Magnum::Trade::MeshAttribute name, Magnum::VertexFormat format, unsigned int id);
 
 /**
  * Drops attribute (@p name, @p id), or all attributes @p name for
- * @ref AllAttributes. The bytes stay in the vertex buffer, unreferenced. A
- * mesh without @p name is returned as it came.
+ * @ref AllAttributes. The bytes stay in the vertex buffer, unreferenced, and
+ * the vertex count stays; the other attributes keep their array size and
+ * morph target. A mesh without @p name is returned as it came, any other
+ * expects owned data as for @ref insertAttribute().
  */
 VELMORAENGINE_TOOLS_EXPORT Magnum::Trade::MeshData removeAttribute(Magnum::Trade::MeshData&& meshData, Magnum::Trade::MeshAttribute name, unsigned int id);
 
 /**
  * Renames attribute (@p from, @p id), or all attributes @p from for
- * @ref AllAttributes, to @p to. An attribute list the mesh may not own is
- * renamed in a copy, the caller's array stays untouched.
+ * @ref AllAttributes, to @p to, keeping array size and morph target. An
+ * attribute list the mesh may not own is renamed in a copy, the caller's
+ * array stays untouched. Expects owned data as for @ref insertAttribute().
  */
 VELMORAENGINE_TOOLS_EXPORT Magnum::Trade::MeshData renameAttribute(Magnum::Trade::MeshData&& meshData, Magnum::Trade::MeshAttribute from, Magnum::Trade::MeshAttribute to, unsigned int id);
 
