@@ -387,7 +387,7 @@ TEST(GLMesh, IndexedDrawAndViews) {
 
     /* Skipping the first index, counted in indices, not bytes */
     GL::MeshView view{scene.mesh};
-    view.setCount(2).setIndexRange(1);
+    view.setCount(2).setIndexOffset(1);
     {
         const Containers::Array<Color4ub> pixels = target.clearDrawRead(shader, view);
         EXPECT_EQ(pixels[0], Red);
@@ -397,7 +397,7 @@ TEST(GLMesh, IndexedDrawAndViews) {
     }
 
     /* Base vertex shifts every index */
-    view.setCount(1).setIndexRange(1).setBaseVertex(1);
+    view.setCount(1).setIndexOffset(1).setBaseVertex(1);
     {
         const Containers::Array<Color4ub> pixels = target.clearDrawRead(shader, view);
         EXPECT_EQ(pixels[0], Clear);

@@ -275,7 +275,7 @@ TEST(MathQuaternion, Operations) {
     EXPECT_FLOAT_EQ(Math::dot(Quaternion({1.0f, 2.0f, 3.0f}, 4.0f), Quaternion({1.0f, 1.0f, 1.0f}, 1.0f)), 10.0f);
     EXPECT_EQ(Quaternion::fromMatrix(q.toMatrix()), q);
     EXPECT_EQ(q.toMatrix(), Matrix4::rotationZ(90.0_degf).rotationScaling());
-    EXPECT_EQ(Math::angle(Quaternion{}, q), Rad(45.0_degf));
+    EXPECT_EQ(Math::halfAngle(Quaternion{}, q), Rad(45.0_degf));
     EXPECT_EQ(print(Quaternion({1.0f, 2.0f, 3.0f}, 4.0f)), "Quaternion({1, 2, 3}, 4)\n");
 }
 

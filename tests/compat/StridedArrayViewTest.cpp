@@ -225,10 +225,4 @@ TEST(CompatArrayViewDeathTest, ExceptPrefixReportsTheSlice) {
         "Containers::ArrayView::slice\\(\\): slice \\[5:4\\] out of range for 4 elements");
 }
 
-TEST(CompatCopyDeathTest, ContiguousSizesInBytes) {
-    int a[3]{}, b[2]{};
-    EXPECT_DEATH(Utility::copy(Containers::arrayView(a), Containers::arrayView(b)),
-        "Utility::copy\\(\\): sizes 12 and 8 don't match");
-}
-
 }}}

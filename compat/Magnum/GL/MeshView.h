@@ -63,12 +63,6 @@ class MeshView {
         /** @brief Set index offset, in indices; expects an indexed mesh */
         MeshView& setIndexOffset(Int offset);
 
-        /** @brief Set index range; same as setIndexOffset(Int, UnsignedInt, UnsignedInt) */
-        MeshView& setIndexRange(Int first, UnsignedInt start, UnsignedInt end);
-
-        /** @brief Set index range; same as setIndexOffset(Int) */
-        MeshView& setIndexRange(Int first);
-
         /** @brief Instance count */
         Int instanceCount() const { return _instanceCount; }
 

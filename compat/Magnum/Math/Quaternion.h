@@ -19,10 +19,11 @@ template<class T> inline T dot(const Quaternion<T>& a, const Quaternion<T>& b) {
     return dot(a.vector(), b.vector()) + a.scalar()*b.scalar();
 }
 
-/** Angle between normalized quaternions, the dot product clamped to [-1, 1] */
-template<class T> inline Rad<T> angle(const Quaternion<T>& normalizedA, const Quaternion<T>& normalizedB) {
-    CORRADE_ASSERT(normalizedA.isNormalized() && normalizedB.isNormalized(),
-        "Math::angle(): quaternions" << normalizedA << "and" << normalizedB << "are not normalized", {});
+/** Half the angle between normalized quaternions, the dot product clamped to
+    [-1, 1] */
+template<class T> inline Rad<T> halfAngle(const Quaternion<T>& normalizedA, const Quaternion<T>& normalizedB) {
+    CORRADE_DEBUG_ASSERT(normalizedA.isNormalized() && normalizedB.isNormalized(),
+        "Math::halfAngle(): quaternions" << normalizedA << "and" << normalizedB << "are not normalized", {});
     return Rad<T>{std::acos(clamp(dot(normalizedA, normalizedB), T(-1), T(1)))};
 }
 

@@ -377,13 +377,5 @@ MeshView& MeshView::setIndexOffset(const Int offset) {
     return setIndexOffset(offset, 0, 0);
 }
 
-MeshView& MeshView::setIndexRange(const Int first, const UnsignedInt start, const UnsignedInt end) {
-    CORRADE_ASSERT(_original->isIndexed(), "GL::MeshView::setIndexRange(): mesh is not indexed", *this);
-    return setIndexOffset(first, start, end);
-}
-
-MeshView& MeshView::setIndexRange(const Int first) {
-    return setIndexRange(first, 0, 0);
-}
 
 }}
