@@ -12,6 +12,7 @@
 #include <Corrade/Containers/Optional.h>
 #include <Corrade/Containers/StridedArrayView.h>
 #include <Magnum/Math/Color.h>
+#include <Magnum/Math/Constants.h>
 #include <Magnum/Math/Vector4.h>
 #include <Magnum/Mesh.h>
 #include <Magnum/Trade/MeshData.h>
@@ -512,6 +513,57 @@ TEST_P(MeshToolsCast, ConvertsIntoANewBlock) {
 }
 
 INSTANTIATE_TEST_SUITE_P(, MeshToolsCast, ::testing::ValuesIn(CastCases), caseName<CastCase>);
+
+/* Packing floats out of range: clamped to the range of the integer type,
+   NaN to 0, values in range as they were */
+const Float Inf = Math::Constants<Float>::inf();
+const Float NaN = Math::Constants<Float>::nan();
+
+const CastCase ClampCases[]{
+    {"Vector3ToVector3s", MeshTools::castNormalizedAttribute<Vector3, Vector3s>,
+        VertexFormat::Vector3, bytes<Float>({2.0f, -1.5f, NaN, 0.5f, -Inf, 1.0f}),
+        VertexFormat::Vector3sNormalized, bytes<Short>({32767, -32767, 0, 16384, -32767, 32767})},
+    {"Vector4ToVector4s", MeshTools::castNormalizedAttribute<Vector4, Vector4s>,
+        VertexFormat::Vector4, bytes<Float>({1.0001f, -1.0001f, NaN, -0.25f, Inf, 0.0f, -0.0f, -1.0f}),
+        VertexFormat::Vector4sNormalized, bytes<Short>({32767, -32767, 0, -8192, 32767, 0, 0, -32767})},
+    {"Vector4ToVector4us", MeshTools::castNormalizedAttribute<Vector4, Vector4us>,
+        VertexFormat::Vector4, bytes<Float>({-0.5f, 1.5f, NaN, 0.25f, 2.0f, 0.0f, 1.0f, -Inf}),
+        VertexFormat::Vector4usNormalized, bytes<UnsignedShort>({0, 65535, 0, 16384, 65535, 0, 65535, 0})},
+};
+
+class MeshToolsCastClamp: public ::testing::TestWithParam<CastCase> {};
+
+TEST_P(MeshToolsCastClamp, PacksOutOfRangeValuesClamped) {
+    const CastCase& data = GetParam();
+    Containers::Array<char> vertexData{ValueInit, data.input.size()};
+    std::memcpy(vertexData.data(), data.input.data(), data.input.size());
+    Trade::MeshData mesh{MeshPrimitive::Points, std::move(vertexData), {
+        Trade::MeshAttributeData{Trade::meshAttributeCustom(5), data.inputFormat, 0, 2, std::ptrdiff_t(vertexFormatSize(data.inputFormat))},
+    }};
+    Trade::MeshData out = data.cast(std::move(mesh), Trade::meshAttributeCustom(5), 0);
+    EXPECT_EQ(out.attributeFormat(0), data.outputFormat);
+    const Containers::StridedArrayView2D<const char> converted = out.attribute(0);
+    ASSERT_TRUE(converted.isContiguous());
+    EXPECT_EQ(bytesOf(converted.asContiguous()), data.output);
+}
+
+INSTANTIATE_TEST_SUITE_P(, MeshToolsCastClamp, ::testing::ValuesIn(ClampCases), caseName<CastCase>);
+
+TEST(MeshToolsCastClampSingle, EveryChunkOfALongAttribute) {
+    /* More vertices than fit any buffer on the way, each out of range */
+    const std::size_t count = 1000;
+    Containers::Array<char> vertexData{ValueInit, count*12};
+    const Containers::ArrayView<Vector3> values = Containers::arrayCast<Vector3>(vertexData);
+    for(std::size_t i = 0; i != count; ++i) values[i] = {Float(i) + 1.5f, -Float(i) - 1.5f, i % 2 ? 0.5f : NaN};
+    Trade::MeshData mesh{MeshPrimitive::Points, std::move(vertexData), {
+        Trade::MeshAttributeData{Trade::MeshAttribute::Normal, VertexFormat::Vector3, 0, UnsignedInt(count), 12},
+    }};
+    Trade::MeshData out = MeshTools::castNormalizedAttribute<Vector3, Vector3s>(std::move(mesh), Trade::MeshAttribute::Normal, 0);
+    const Containers::StridedArrayView1D<const Vector3s> normals = out.attribute<Vector3s>(Trade::MeshAttribute::Normal);
+    ASSERT_EQ(normals.size(), count);
+    for(std::size_t i = 0; i != count; ++i)
+        ASSERT_EQ(normals[i], (Vector3s{32767, -32767, Short(i % 2 ? 16384 : 0)})) << i;
+}
 
 TEST(MeshToolsCastSingle, SecondAttributeOfAName) {
     Containers::Array<char> vertexData{ValueInit, 2*2*4};

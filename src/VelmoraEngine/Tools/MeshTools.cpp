@@ -12,6 +12,7 @@
 #include <Corrade/Utility/Assert.h>
 #include <Corrade/Utility/Debug.h>
 #include <Magnum/Math/Color.h>
+#include <Magnum/Math/Functions.h>
 #include <Magnum/Math/PackingBatch.h>
 #include <Magnum/Math/Vector4.h>
 #include <Magnum/Mesh.h>
@@ -197,10 +198,31 @@ template<class From, class To, bool = std::is_floating_point<typename From::Type
         Math::unpackInto(Containers::arrayCast<2, const typename From::Type>(source), Containers::arrayCast<2, typename To::Type>(target));
     }
 };
+/* Vertices clamped at a time before packing, on the stack */
+constexpr std::size_t PackChunkSize = 64;
+
 template<class From, class To> struct NormalizedCast<From, To, true> {
-    /* Floats to integers */
+    /* Floats to integers. Math::packInto() doesn't clamp, and a value out of
+       range, an infinity or a NaN from a file would overflow the integer
+       conversion, so values are clamped to the range of the target first and
+       NaN becomes 0. The source can't be clamped in place, its bytes may be
+       shared with other attributes, so it goes through a small buffer. */
     static void convert(const Containers::StridedArrayView1D<const From>& source, const Containers::StridedArrayView1D<To>& target) {
-        Math::packInto(Containers::arrayCast<2, const typename From::Type>(source), Containers::arrayCast<2, typename To::Type>(target));
+        typedef typename From::Type Type;
+        constexpr Type min = std::is_signed<typename To::Type>::value ? Type(-1) : Type(0);
+
+        From chunk[PackChunkSize];
+        for(std::size_t offset = 0, size = source.size(); offset < size; offset += PackChunkSize) {
+            const std::size_t count = Math::min(PackChunkSize, size - offset);
+            for(std::size_t i = 0; i != count; ++i) {
+                const From& value = source[offset + i];
+                for(std::size_t c = 0; c != From::Size; ++c)
+                    chunk[i][c] = Math::isNan(value[c]) ? Type(0) : Math::clamp(value[c], min, Type(1));
+            }
+            Math::packInto(
+                Containers::arrayCast<2, const Type>(Containers::StridedArrayView1D<const From>{Containers::arrayView(chunk).prefix(count)}),
+                Containers::arrayCast<2, typename To::Type>(target.sliceSize(offset, count)));
+        }
     }
 };
 

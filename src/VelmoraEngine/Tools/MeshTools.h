@@ -51,7 +51,9 @@ template<class From, class To> VELMORAENGINE_TOOLS_EXPORT Magnum::Trade::MeshDat
 
 /**
  * Replaces attribute (@p name, @p id) by a copy converted between normalized
- * integers and floats. Exported for a fixed list of type pairs only.
+ * integers and floats. Floats are clamped to [-1, 1] for signed and [0, 1] for
+ * unsigned integers and NaN packs to 0. Exported for a fixed list of type
+ * pairs only.
  */
 template<class From, class To> VELMORAENGINE_TOOLS_EXPORT Magnum::Trade::MeshData castNormalizedAttribute(Magnum::Trade::MeshData&& meshData, Magnum::Trade::MeshAttribute name, unsigned int id);
 
