@@ -752,6 +752,12 @@ const DeathCase DeathCases[]{
     {"CastAttributeMissing", [] {
         MeshTools::castAttribute<Vector2us, Vector2>(quad(), Trade::MeshAttribute::Normal, 0);
     }, "MeshTools::castAttribute(): mesh has no Trade::MeshAttribute::Normal", false},
+    {"CastAttributeOutOfRange", [] {
+        MeshTools::castAttribute<Vector3us, Vector3>(quad(), Trade::MeshAttribute::TextureCoordinates, 1);
+    }, "MeshTools::castAttribute(): index out of range", false},
+    {"CastNormalizedAttributeMissing", [] {
+        MeshTools::castNormalizedAttribute<Vector4, Vector4us>(quad(), Trade::MeshAttribute::Color, 0);
+    }, "MeshTools::castNormalizedAttribute(): mesh has no Trade::MeshAttribute::Color", false},
     {"CastNormalizedAttributeOutOfRange", [] {
         MeshTools::castNormalizedAttribute<Vector3, Vector3s>(quad(), Trade::MeshAttribute::Position, 1);
     }, "MeshTools::castNormalizedAttribute(): index out of range", false},

@@ -1,6 +1,5 @@
 #include "VelmoraEngine/Tools/MeshTools.h"
 
-#include <cstdlib>
 #include <cstring>
 #include <type_traits>
 #include <utility>
@@ -10,7 +9,6 @@
 #include <Corrade/Containers/Optional.h>
 #include <Corrade/Containers/StridedArrayView.h>
 #include <Corrade/Utility/Assert.h>
-#include <Corrade/Utility/Debug.h>
 #include <Magnum/Math/Color.h>
 #include <Magnum/Math/Functions.h>
 #include <Magnum/Math/PackingBatch.h>
@@ -179,19 +177,6 @@ template<> struct ValueCast<Math::Color3<Float>, Math::Color4<Float>> {
     }
 };
 
-template<class From, class To> Trade::MeshData prepareCast(Trade::MeshData&& meshData, const Trade::MeshAttribute name, const unsigned int id, const char* prefix, const bool normalized) {
-    const UnsignedInt count = meshData.attributeCount(name);
-    if(!count) {
-        Utility::Error{} << prefix << "mesh has no" << name;
-        std::abort();
-    }
-    if(id >= count) {
-        Utility::Error{} << prefix << "index out of range";
-        std::abort();
-    }
-    return insertAttribute(std::move(meshData), name, targetFormat<To>(normalized), id);
-}
-
 template<class From, class To, bool = std::is_floating_point<typename From::Type>::value> struct NormalizedCast {
     /* Integers to floats */
     static void convert(const Containers::StridedArrayView1D<const From>& source, const Containers::StridedArrayView1D<To>& target) {
@@ -229,7 +214,11 @@ template<class From, class To> struct NormalizedCast<From, To, true> {
 }
 
 template<class From, class To> Trade::MeshData castAttribute(Trade::MeshData&& meshData, const Trade::MeshAttribute name, const unsigned int id) {
-    Trade::MeshData out = prepareCast<From, To>(std::move(meshData), name, id, "MeshTools::castAttribute():", false);
+    CORRADE_ASSERT(meshData.attributeCount(name),
+        "MeshTools::castAttribute(): mesh has no" << name, (Trade::MeshData{MeshPrimitive::Points, 0}));
+    CORRADE_ASSERT(id < meshData.attributeCount(name),
+        "MeshTools::castAttribute(): index out of range", (Trade::MeshData{MeshPrimitive::Points, 0}));
+    Trade::MeshData out = insertAttribute(std::move(meshData), name, targetFormat<To>(false), id);
     const Containers::StridedArrayView1D<const From> source = out.attribute<From>(name, id + 1);
     const Containers::StridedArrayView1D<To> target = out.mutableAttribute<To>(name, id);
     for(std::size_t i = 0, size = source.size(); i != size; ++i)
@@ -238,7 +227,11 @@ template<class From, class To> Trade::MeshData castAttribute(Trade::MeshData&& m
 }
 
 template<class From, class To> Trade::MeshData castNormalizedAttribute(Trade::MeshData&& meshData, const Trade::MeshAttribute name, const unsigned int id) {
-    Trade::MeshData out = prepareCast<From, To>(std::move(meshData), name, id, "MeshTools::castNormalizedAttribute():", true);
+    CORRADE_ASSERT(meshData.attributeCount(name),
+        "MeshTools::castNormalizedAttribute(): mesh has no" << name, (Trade::MeshData{MeshPrimitive::Points, 0}));
+    CORRADE_ASSERT(id < meshData.attributeCount(name),
+        "MeshTools::castNormalizedAttribute(): index out of range", (Trade::MeshData{MeshPrimitive::Points, 0}));
+    Trade::MeshData out = insertAttribute(std::move(meshData), name, targetFormat<To>(true), id);
     NormalizedCast<From, To>::convert(out.attribute<From>(name, id + 1), out.mutableAttribute<To>(name, id));
     return removeAttribute(std::move(out), name, id + 1);
 }
@@ -434,10 +427,11 @@ Trade::MeshData generateTangents(Trade::MeshData&& meshData) {
     context.m_pInterface = &callbacks;
     context.m_pUserData = &data;
 
-    if(!genTangSpaceDefault(&context)) {
-        Utility::Error{} << "MeshTools::generateTangents(): failed to generate mikktspace tangents";
-        std::abort();
-    }
+    /* Fails for a mesh without a whole triangle */
+    const bool succeeded = genTangSpaceDefault(&context);
+    CORRADE_ASSERT(succeeded,
+        "MeshTools::generateTangents(): failed to generate mikktspace tangents", (Trade::MeshData{MeshPrimitive::Triangles, 0}));
+    static_cast<void>(succeeded);
     return mesh;
 }
 
