@@ -4,11 +4,11 @@
 set(_velmora_magnum_components GL MeshTools Trade WindowlessEglApplication)
 
 if(VELMORA_WITH_SYSTEM_MAGNUM STREQUAL "ON")
-    find_package(Corrade REQUIRED Containers Utility)
+    find_package(Corrade REQUIRED Containers Utility rc)
     find_package(Magnum REQUIRED ${_velmora_magnum_components})
     set(VELMORA_USE_SYSTEM_MAGNUM ON)
 elseif(VELMORA_WITH_SYSTEM_MAGNUM STREQUAL "AUTO")
-    find_package(Corrade QUIET COMPONENTS Containers Utility)
+    find_package(Corrade QUIET COMPONENTS Containers Utility rc)
     if(Corrade_FOUND)
         find_package(Magnum QUIET COMPONENTS ${_velmora_magnum_components})
     endif()

@@ -522,10 +522,16 @@ Binding queryBinding(GL::Mesh& mesh, UnsignedInt location) {
     glGetVertexAttribiv(location, GL_VERTEX_ATTRIB_ARRAY_TYPE, &out.type);
     glGetVertexAttribiv(location, GL_VERTEX_ATTRIB_ARRAY_NORMALIZED, &out.normalized);
     glGetVertexAttribiv(location, GL_VERTEX_ATTRIB_ARRAY_INTEGER, &out.integer);
-    glGetVertexAttribiv(location, GL_VERTEX_ATTRIB_ARRAY_STRIDE, &out.stride);
-    void* pointer;
-    glGetVertexAttribPointerv(location, GL_VERTEX_ATTRIB_ARRAY_POINTER, &pointer);
-    out.offset = reinterpret_cast<std::size_t>(pointer);
+    /* Stride and offset live in the attribute's buffer binding, whether the
+       attribute was set up through a pointer or through a binding point */
+    GLint binding, relativeOffset, bindingStride;
+    GLint64 bindingOffset;
+    glGetVertexAttribiv(location, GL_VERTEX_ATTRIB_BINDING, &binding);
+    glGetVertexAttribiv(location, GL_VERTEX_ATTRIB_RELATIVE_OFFSET, &relativeOffset);
+    glGetInteger64i_v(GL_VERTEX_BINDING_OFFSET, GLuint(binding), &bindingOffset);
+    glGetIntegeri_v(GL_VERTEX_BINDING_STRIDE, GLuint(binding), &bindingStride);
+    out.stride = bindingStride;
+    out.offset = std::size_t(bindingOffset) + std::size_t(relativeOffset);
     /* Magnum tracks the bound vertex array, so it gets back what it had */
     glBindVertexArray(GLuint(previous));
     return out;
@@ -580,9 +586,9 @@ TEST_P(CompileMeshTest, BindsEveryAttributeAtItsLocation) {
     const CompileMeshCase& data = GetParam();
     const Containers::Array<Trade::MeshAttributeData> layout = getLayout(data.flags, 1);
     const UnsignedInt stride = layout[0].stride();
-    const Trade::MeshData mesh{MeshPrimitive::Triangles, nullptr, Trade::meshAttributeDataNonOwningArray(layout), 1};
+    const Trade::MeshData mesh{MeshPrimitive::Triangles, Containers::Array<char>{ValueInit, stride}, Trade::meshAttributeDataNonOwningArray(layout)};
     GL::Buffer buffer{GL::Buffer::TargetHint::Array};
-    buffer.setData(Containers::Array<char>{ValueInit, stride});
+    buffer.setData(mesh.vertexData());
     GL::Mesh glMesh = compileMesh(mesh, buffer);
 
     bool expectedAt[16]{};
@@ -618,12 +624,12 @@ TEST(MeshBatch, CompileMeshPrimitivesAndExtraTextureCoordinates) {
 
     /* A third texture coordinate set stays unbound, and skinning makes
        points of triangles */
-    const Trade::MeshData three{MeshPrimitive::Triangles, nullptr, {
+    const Trade::MeshData three{MeshPrimitive::Triangles, Containers::Array<char>{ValueInit, 32}, {
         Trade::MeshAttributeData{Trade::MeshAttribute::TextureCoordinates, VertexFormat::Vector2, 0, 1, 32},
         Trade::MeshAttributeData{Trade::MeshAttribute::TextureCoordinates, VertexFormat::Vector2, 8, 1, 32},
         Trade::MeshAttributeData{Trade::MeshAttribute::TextureCoordinates, VertexFormat::Vector2, 16, 1, 32},
         Trade::MeshAttributeData{Implementation::JointIds0, VertexFormat::Vector4us, 24, 1, 32},
-    }, 1};
+    }};
     GL::Mesh glMesh = compileMesh(three, buffer);
     EXPECT_EQ(glMesh.primitive(), GL::MeshPrimitive::Points);
     EXPECT_EQ(queryBinding(glMesh, 1).offset, 0u);

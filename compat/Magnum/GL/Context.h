@@ -4,6 +4,7 @@
 
 #include <initializer_list>
 
+#include "Corrade/Containers/EnumSet.h"
 #include "Corrade/Containers/StringView.h"
 #include "Magnum/Tags.h"
 #include "Magnum/GL/Extensions.h"
@@ -61,6 +62,34 @@ class Context {
         template<class E> bool isExtensionSupported() const {
             return isVersionSupported(E::coreVersion()) || (isVersionSupported(E::requiredVersion()) && _extensionStatus[E::Index]);
         }
+
+        /** @brief Tracked state, to be reset after foreign GL calls */
+        enum class State: UnsignedInt {
+            Buffers = 1 << 0,           /**< Buffer bindings */
+            UnbindPixelBuffer = 1 << 1, /**< Unbind pixel buffers */
+            Framebuffers = 1 << 2,      /**< Framebuffer bindings and viewport */
+            Meshes = 1 << 3,            /**< Vertex array bindings */
+            MeshVao = 1 << 4,           /**< The vertex array bound for meshes */
+            BindScratchVao = 1 << 5,    /**< Bind a scratch vertex array */
+            PixelStorage = 1 << 6,      /**< Pixel storage */
+            Renderer = 1 << 7,          /**< Renderer state */
+            Shaders = 1 << 8,           /**< The bound program */
+            Textures = 1 << 9,          /**< Texture bindings */
+            TransformFeedback = 1 << 10, /**< Transform feedback bindings */
+            EnterExternal = MeshVao|UnbindPixelBuffer, /**< Before foreign GL code */
+            ExitExternal = Buffers|Framebuffers|Meshes|MeshVao|PixelStorage|Renderer|Shaders|Textures|TransformFeedback /**< After foreign GL code */
+        };
+
+        /** @brief Set of tracked states */
+        typedef Containers::EnumSet<State> States;
+
+        /**
+         * @brief Reset the tracked state
+         *
+         * This subset keeps no GL state cache, every bind reaches GL, so
+         * there is nothing to forget.
+         */
+        void resetState(States states = ~States{});
 
         /** @brief Whether given extension is supported in given version */
         template<class E> bool isExtensionSupported(Version version) const {
@@ -120,6 +149,8 @@ class Context::Configuration {
 };
 
 CORRADE_ENUMSET_OPERATORS(Context::Configuration::Flags)
+
+CORRADE_ENUMSET_OPERATORS(Context::States)
 
 }}
 
