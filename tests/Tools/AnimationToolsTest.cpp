@@ -1,24 +1,25 @@
 #include <cstring>
-#include <sstream>
+#include <ostream>
+#include <string>
+#include <utility>
 #include <vector>
 
 #include <gtest/gtest.h>
 
 #include <Corrade/Containers/Array.h>
 #include <Corrade/Containers/GrowableArray.h>
-#include <Corrade/Utility/Debug.h>
 #include <Magnum/Animation/Track.h>
+#include <Magnum/Math/Constants.h>
 #include <Magnum/Math/Quaternion.h>
 #include <Magnum/Math/Vector3.h>
 #include <Magnum/Trade/AnimationData.h>
 
 #include "VelmoraEngine/Tools/AnimationTools.h"
 
+namespace VelmoraEngine { namespace Test { namespace {
+
 using namespace Corrade;
 using namespace Magnum;
-using namespace VelmoraEngine;
-
-namespace {
 
 typedef Math::Vector3<Float> Vector3;
 typedef Math::Quaternion<Float> Quaternion;
@@ -80,71 +81,120 @@ std::vector<Float> keysOf(const Trade::AnimationData& animation, UnsignedInt tra
     return out;
 }
 
-Trade::AnimationData reduceVectors(std::vector<Float> keys, std::vector<Vector3> values) {
-    return AnimationTools::removeLinearlyRedundantKeyframes(AnimationBuilder{}.vectors(std::move(keys), std::move(values)).build({0.0f, 10.0f}));
+/* Failures print a case by its name instead of its bytes */
+template<class T> auto operator<<(std::ostream& out, const T& value) -> decltype(value.name, out) {
+    return out << value.name;
 }
 
-TEST(AnimationTools, CollinearRunCollapsesToItsEnds) {
-    Trade::AnimationData out = reduceVectors({0, 1, 2, 3}, {{0, 0, 0}, {1, 1, 1}, {2, 2, 2}, {3, 3, 3}});
-    EXPECT_EQ(keysOf(out, 0), (std::vector<Float>{0, 3}));
-    const auto& track = out.track<Vector3>(0);
-    EXPECT_EQ(track.values()[0], (Vector3{0, 0, 0}));
-    EXPECT_EQ(track.values()[1], (Vector3{3, 3, 3}));
+/* Test names of a table of cases with a name field */
+template<class T> std::string caseName(const ::testing::TestParamInfo<T>& info) {
+    return info.param.name;
 }
 
-TEST(AnimationTools, KeepsAKnee) {
-    EXPECT_EQ(keysOf(reduceVectors({0, 1, 2}, {{0, 0, 0}, {1, 0, 0}, {0, 0, 0}}), 0), (std::vector<Float>{0, 1, 2}));
+/* Regex that matches exactly one line of message on the error output */
+std::string exactMessage(const char* message) {
+    std::string out = "^";
+    for(const char* c = message; *c; ++c) {
+        if(std::strchr("\\^$.|?*+()[]{}", *c)) out += '\\';
+        out += *c;
+    }
+    return out + "\n$";
 }
 
-TEST(AnimationTools, UsesKeyTimesForTheInterpolationFactor) {
-    /* Non-uniform keys: t is 1/4, so x = 1 lies on the line */
-    EXPECT_EQ(keysOf(reduceVectors({0, 1, 4}, {{0, 0, 0}, {1, 0, 0}, {4, 0, 0}}), 0), (std::vector<Float>{0, 4}));
-    EXPECT_EQ(keysOf(reduceVectors({1, 2, 3}, {{1, 0, 0}, {2, 0, 0}, {3, 0, 0}}), 0), (std::vector<Float>{1, 3}));
-    /* Same values at uniform times would not be collinear in time */
-    EXPECT_EQ(keysOf(reduceVectors({0, 2, 4}, {{0, 0, 0}, {1, 0, 0}, {4, 0, 0}}), 0), (std::vector<Float>{0, 2, 4}));
-}
+/* A vector track and the keys that stay of it */
+struct VectorCase {
+    const char* name;
+    std::vector<Float> keys;
+    std::vector<Vector3> values;
+    std::vector<Float> kept;
+};
 
-TEST(AnimationTools, FuzzyComparisonBoundary) {
-    EXPECT_EQ(keysOf(reduceVectors({0, 1, 2}, {{0, 0, 0}, {1.000005f, 1, 1}, {2, 2, 2}}), 0), (std::vector<Float>{0, 2}));
-    EXPECT_EQ(keysOf(reduceVectors({0, 1, 2}, {{0, 0, 0}, {1.001f, 1, 1}, {2, 2, 2}}), 0), (std::vector<Float>{0, 1, 2}));
+const Float NaN = Math::Constants<Float>::nan();
+
+const VectorCase VectorCases[]{
+    {"OneKeyframe", {5}, {{1, 2, 3}}, {5}},
+    {"TwoKeyframes", {0, 1}, {{0, 0, 0}, {0, 0, 0}}, {0, 1}},
+    {"CollinearRunCollapsesToItsEnds", {0, 1, 2, 3}, {{0, 0, 0}, {1, 1, 1}, {2, 2, 2}, {3, 3, 3}}, {0, 3}},
+    {"Knee", {0, 1, 2}, {{0, 0, 0}, {1, 0, 0}, {0, 0, 0}}, {0, 1, 2}},
+    /* t is 1/4, so x = 1 lies on the line */
+    {"NonUniformKeys", {0, 1, 4}, {{0, 0, 0}, {1, 0, 0}, {4, 0, 0}}, {0, 4}},
+    {"KeysNotFromZero", {1, 2, 3}, {{1, 0, 0}, {2, 0, 0}, {3, 0, 0}}, {1, 3}},
+    /* The same values at uniform times aren't on the line */
+    {"CollinearInValueNotInTime", {0, 2, 4}, {{0, 0, 0}, {1, 0, 0}, {4, 0, 0}}, {0, 2, 4}},
+    {"RelativeDifferenceWithinEpsilon", {0, 1, 2}, {{0, 0, 0}, {1.000005f, 1, 1}, {2, 2, 2}}, {0, 2}},
+    {"RelativeDifferenceBeyondEpsilon", {0, 1, 2}, {{0, 0, 0}, {1.001f, 1, 1}, {2, 2, 2}}, {0, 1, 2}},
     /* Near zero the difference is absolute */
-    EXPECT_EQ(keysOf(reduceVectors({0, 1, 2}, {{0, 0, 0}, {0.000009f, 0, 0}, {0, 0, 0}}), 0), (std::vector<Float>{0, 2}));
-    EXPECT_EQ(keysOf(reduceVectors({0, 1, 2}, {{0, 0, 0}, {0.00002f, 0, 0}, {0, 0, 0}}), 0), (std::vector<Float>{0, 1, 2}));
+    {"AbsoluteDifferenceWithinEpsilon", {0, 1, 2}, {{0, 0, 0}, {0.000009f, 0, 0}, {0, 0, 0}}, {0, 2}},
+    {"AbsoluteDifferenceBeyondEpsilon", {0, 1, 2}, {{0, 0, 0}, {0.00002f, 0, 0}, {0, 0, 0}}, {0, 1, 2}},
+    /* Large magnitudes compare relative to their size: 10 in a million is
+       within, 30 isn't */
+    {"LargeMagnitudeWithinEpsilon", {0, 1, 2}, {{0, 0, 0}, {1000010.0f, 0, 0}, {2000000.0f, 0, 0}}, {0, 2}},
+    {"LargeMagnitudeBeyondEpsilon", {0, 1, 2}, {{0, 0, 0}, {1000030.0f, 0, 0}, {2000000.0f, 0, 0}}, {0, 1, 2}},
+    {"LargeNegativeMagnitudeWithinEpsilon", {0, 1, 2}, {{0, 0, 0}, {0, -1000010.0f, 0}, {0, -2000000.0f, 0}}, {0, 2}},
+    {"NaNIsNeverEqual", {0, 1, 2}, {{0, 0, 0}, {NaN, 1, 1}, {2, 2, 2}}, {0, 1, 2}},
+    {"NaNIsNotEqualToNaN", {0, 1, 2, 3}, {{NaN, 0, 0}, {NaN, 0, 0}, {NaN, 0, 0}, {NaN, 0, 0}}, {0, 1, 2, 3}},
+};
+
+class AnimationToolsVectors: public ::testing::TestWithParam<VectorCase> {};
+
+TEST_P(AnimationToolsVectors, KeepsWhatTheLineDoesntReproduce) {
+    const VectorCase& data = GetParam();
+    Trade::AnimationData out = AnimationTools::removeLinearlyRedundantKeyframes(AnimationBuilder{}.vectors(data.keys, data.values).build({0.0f, 10.0f}));
+    EXPECT_EQ(keysOf(out, 0), data.kept);
+    /* Each kept keyframe with its own value */
+    const auto& track = out.track<Vector3>(0);
+    ASSERT_EQ(track.size(), data.kept.size());
+    for(std::size_t i = 0, j = 0; i != data.kept.size(); ++i) {
+        while(data.keys[j] != data.kept[i]) ++j;
+        const Vector3 value = track.values()[i];
+        /* NaN isn't equal to itself, compare the bits */
+        EXPECT_EQ(std::memcmp(&value, &data.values[j], sizeof(Vector3)), 0) << i;
+    }
 }
 
-TEST(AnimationTools, NaNIsNeverEqual) {
-    const Float nan = Math::Constants<Float>::nan();
-    EXPECT_EQ(keysOf(reduceVectors({0, 1, 2}, {{0, 0, 0}, {nan, 1, 1}, {2, 2, 2}}), 0), (std::vector<Float>{0, 1, 2}));
-    EXPECT_EQ(keysOf(reduceVectors({0, 1, 2, 3}, {{nan, 0, 0}, {nan, 0, 0}, {nan, 0, 0}, {nan, 0, 0}}), 0), (std::vector<Float>{0, 1, 2, 3}));
+INSTANTIATE_TEST_SUITE_P(, AnimationToolsVectors, ::testing::ValuesIn(VectorCases), caseName<VectorCase>);
+
+/* A quaternion track and the keys that stay of it */
+struct QuaternionCase {
+    const char* name;
+    std::vector<Float> keys;
+    std::vector<Quaternion> values;
+    std::vector<Float> kept;
+};
+
+Quaternion rotationZ(Float angle) {
+    return Quaternion::rotation(Math::Rad<Float>{angle}, Vector3::zAxis());
 }
 
-TEST(AnimationTools, ShortTracksStayWhole) {
-    Trade::AnimationData one = reduceVectors({5}, {{1, 2, 3}});
-    EXPECT_EQ(keysOf(one, 0), (std::vector<Float>{5}));
-    EXPECT_EQ(one.track<Vector3>(0).values()[0], (Vector3{1, 2, 3}));
-    EXPECT_EQ(keysOf(reduceVectors({0, 1}, {{0, 0, 0}, {0, 0, 0}}), 0), (std::vector<Float>{0, 1}));
-}
-
-TEST(AnimationTools, Quaternions) {
-    const Quaternion identity;
-    Trade::AnimationData still = AnimationTools::removeLinearlyRedundantKeyframes(AnimationBuilder{}
-        .quaternions({0, 1, 2, 3}, {identity, identity, identity, identity}).build({0, 3}));
-    EXPECT_EQ(keysOf(still, 0), (std::vector<Float>{0, 3}));
-
+const QuaternionCase QuaternionCases[]{
+    {"IdentityCollapses", {0, 1, 2, 3}, {Quaternion{}, Quaternion{}, Quaternion{}, Quaternion{}}, {0, 3}},
     /* q and -q are the same rotation but different values */
-    const Quaternion negated{{0, 0, 0}, -1.0f};
-    Trade::AnimationData flipped = AnimationTools::removeLinearlyRedundantKeyframes(AnimationBuilder{}
-        .quaternions({0, 1, 2}, {identity, negated, identity}).build({0, 2}));
-    EXPECT_EQ(keysOf(flipped, 0), (std::vector<Float>{0, 1, 2}));
+    {"NegatedIsDifferent", {0, 1, 2}, {Quaternion{}, Quaternion{{0, 0, 0}, -1.0f}, Quaternion{}}, {0, 1, 2}},
+    /* A constant-speed rotation about one axis is what slerp reproduces */
+    {"ConstantSpeedRotation", {0, 1, 2}, {rotationZ(0.0f), rotationZ(0.5f), rotationZ(1.0f)}, {0, 2}},
+    {"OffTheRotation", {0, 1, 2}, {rotationZ(0.0f), rotationZ(0.7f), rotationZ(1.0f)}, {0, 1, 2}},
+    /* Away from the middle, where slerp and normalized lerp differ, and over
+       a large angle, so they differ by far more than the epsilon: a quarter
+       of the way is a quarter of the angle for slerp only */
+    {"SlerpAQuarterOfTheWay", {0, 1, 4}, {rotationZ(0.0f), rotationZ(0.5f), rotationZ(2.0f)}, {0, 4}},
+    {"NlerpAQuarterOfTheWay", {0, 1, 4}, {rotationZ(0.0f), Math::lerp(rotationZ(0.0f), rotationZ(2.0f), 0.25f).normalized(), rotationZ(2.0f)}, {0, 1, 4}},
+    /* The end is more than half a turn away as values, so the shortest path
+       goes to the negated first quaternion instead, and a quarter of the way
+       is the negated quarter rotation */
+    {"ShortestPath", {0, 1, 4}, {Quaternion{}, -rotationZ(0.25f), -rotationZ(1.0f)}, {0, 4}},
+    /* Where slerp without the shortest path would be a quarter of the way */
+    {"NotTheLongWayAround", {0, 1, 4}, {Quaternion{}, rotationZ(-(Math::Constants<Float>::pi() - 0.5f)/2.0f), -rotationZ(1.0f)}, {0, 1, 4}},
+};
 
-    /* A constant-speed rotation about one axis is reproduced by slerp */
-    const Quaternion a = Quaternion::rotation(Math::Rad<Float>{0.0f}, Vector3::zAxis());
-    const Quaternion b = Quaternion::rotation(Math::Rad<Float>{0.5f}, Vector3::zAxis());
-    const Quaternion c = Quaternion::rotation(Math::Rad<Float>{1.0f}, Vector3::zAxis());
-    const Quaternion off = Quaternion::rotation(Math::Rad<Float>{0.7f}, Vector3::zAxis());
-    EXPECT_EQ(keysOf(AnimationTools::removeLinearlyRedundantKeyframes(AnimationBuilder{}.quaternions({0, 1, 2}, {a, b, c}).build({0, 2})), 0), (std::vector<Float>{0, 2}));
-    EXPECT_EQ(keysOf(AnimationTools::removeLinearlyRedundantKeyframes(AnimationBuilder{}.quaternions({0, 1, 2}, {a, off, c}).build({0, 2})), 0), (std::vector<Float>{0, 1, 2}));
+class AnimationToolsQuaternions: public ::testing::TestWithParam<QuaternionCase> {};
+
+TEST_P(AnimationToolsQuaternions, KeepsWhatSlerpDoesntReproduce) {
+    const QuaternionCase& data = GetParam();
+    Trade::AnimationData out = AnimationTools::removeLinearlyRedundantKeyframes(AnimationBuilder{}.quaternions(data.keys, data.values).build({0.0f, 4.0f}));
+    EXPECT_EQ(keysOf(out, 0), data.kept);
 }
+
+INSTANTIATE_TEST_SUITE_P(, AnimationToolsQuaternions, ::testing::ValuesIn(QuaternionCases), caseName<QuaternionCase>);
 
 TEST(AnimationTools, KeepsTrackPropertiesOrderAndPacksTheData) {
     Trade::AnimationData input = AnimationBuilder{}
@@ -199,7 +249,8 @@ TEST(AnimationToolsDeathTest, RejectsOtherTrackTypes) {
     Trade::AnimationData animation{std::move(data), {
         Trade::AnimationTrackData{Trade::animationTrackTargetCustom(0), 0, Animation::TrackView<const Float, const Float>{keys, values, Animation::Interpolation::Linear}}
     }};
-    EXPECT_DEATH(AnimationTools::removeLinearlyRedundantKeyframes(animation), "Track type not implemented: Trade::AnimationTrackType::Float");
+    EXPECT_DEATH(AnimationTools::removeLinearlyRedundantKeyframes(animation),
+        exactMessage("AnimationTools::removeLinearlyRedundantKeyframes(): track type not implemented: Trade::AnimationTrackType::Float"));
 }
 
-}
+}}}

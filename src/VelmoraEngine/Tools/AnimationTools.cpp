@@ -1,12 +1,12 @@
 #include "VelmoraEngine/Tools/AnimationTools.h"
 
 #include <cmath>
-#include <cstdlib>
 #include <cstring>
 #include <utility>
 
 #include <Corrade/Containers/GrowableArray.h>
 #include <Corrade/Containers/StridedArrayView.h>
+#include <Corrade/Utility/Assert.h>
 #include <Magnum/Animation/Interpolation.h>
 #include <Magnum/Animation/Track.h>
 #include <Magnum/Math/Quaternion.h>
@@ -17,7 +17,6 @@ namespace VelmoraEngine { namespace AnimationTools {
 
 using namespace Magnum;
 namespace Containers = Corrade::Containers;
-namespace Utility = Corrade::Utility;
 
 namespace {
 
@@ -115,13 +114,16 @@ template<class V> Trade::AnimationTrackData makeTrack(const Trade::AnimationData
 Trade::AnimationData removeLinearlyRedundantKeyframes(const Trade::AnimationData& animation) {
     const UnsignedInt trackCount = animation.trackCount();
 
-    /* One allocation for the worst case where everything stays */
+    /* Every track type is checked before anything is done. One allocation
+       for the worst case where everything stays. */
     std::size_t capacity = 0;
     for(UnsignedInt i = 0; i != trackCount; ++i) {
         const Trade::AnimationTrackType type = animation.trackType(i);
-        const std::size_t valueSize =
-            type == Trade::AnimationTrackType::Vector3 ? sizeof(Math::Vector3<Float>) :
-            type == Trade::AnimationTrackType::Quaternion ? sizeof(Math::Quaternion<Float>) : 0;
+        CORRADE_ASSERT(type == Trade::AnimationTrackType::Vector3 || type == Trade::AnimationTrackType::Quaternion,
+            "AnimationTools::removeLinearlyRedundantKeyframes(): track type not implemented:" << type,
+            (Trade::AnimationData{Containers::Array<char>{}, Containers::Array<Trade::AnimationTrackData>{}}));
+        const std::size_t valueSize = type == Trade::AnimationTrackType::Vector3 ?
+            sizeof(Math::Vector3<Float>) : sizeof(Math::Quaternion<Float>);
         capacity += animation.track(i).size()*(sizeof(Float) + valueSize);
     }
     Containers::Array<char> data;
@@ -135,13 +137,10 @@ Trade::AnimationData removeLinearlyRedundantKeyframes(const Trade::AnimationData
             const auto& track = animation.track<Math::Vector3<Float>>(i);
             reduce(track.keys(), track.values(), VectorLerp{}, kept);
             append(data, track.keys(), track.values(), kept, ranges[i]);
-        } else if(type == Trade::AnimationTrackType::Quaternion) {
+        } else {
             const auto& track = animation.track<Math::Quaternion<Float>>(i);
             reduce(track.keys(), track.values(), QuaternionLerp{}, kept);
             append(data, track.keys(), track.values(), kept, ranges[i]);
-        } else {
-            Utility::Error{} << "Track type not implemented:" << type;
-            std::abort();
         }
     }
 
