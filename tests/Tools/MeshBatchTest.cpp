@@ -1,4 +1,5 @@
 #include <cstring>
+#include <ostream>
 #include <random>
 #include <string>
 #include <utility>
@@ -578,6 +579,8 @@ const CompileMeshCase CompileMeshCases[]{
         {8, 4, GL_UNSIGNED_SHORT, false, true, 88},
         {9, 4, GL_FLOAT, false, false, 96}}},
 };
+
+void PrintTo(const CompileMeshCase& data, std::ostream* out) { *out << data.name; }
 
 class CompileMeshTest: public testing::TestWithParam<CompileMeshCase> {};
 

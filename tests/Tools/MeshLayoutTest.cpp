@@ -1,6 +1,8 @@
 #include <cmath>
 #include <cstring>
 #include <limits>
+#include <ostream>
+#include <string>
 #include <utility>
 #include <vector>
 
@@ -36,47 +38,41 @@ struct ExpectedAttribute {
     std::size_t offset;
 };
 
-void expectLayout(MeshDataFlags flags, UnsignedInt vertexCount, std::initializer_list<ExpectedAttribute> expected, std::ptrdiff_t stride) {
-    const Containers::Array<Trade::MeshAttributeData> layout = getLayout(flags, vertexCount);
-    ASSERT_EQ(layout.size(), expected.size());
-    std::size_t i = 0;
-    for(const ExpectedAttribute& attribute: expected) {
-        SCOPED_TRACE(i);
-        EXPECT_EQ(layout[i].name(), attribute.name);
-        EXPECT_EQ(layout[i].format(), attribute.format);
-        EXPECT_EQ(layout[i].offset({}), attribute.offset);
-        EXPECT_EQ(layout[i].stride(), stride);
-        EXPECT_EQ(layout[i].arraySize(), 0u);
-        EXPECT_TRUE(layout[i].isOffsetOnly());
-        ++i;
-    }
-}
-
 const Trade::MeshAttribute Padding = Implementation::NormalPadding;
 
-TEST(MeshLayout, WorkedLayouts) {
-    const MeshDataFlags batchDefault = MeshDataFlag::Packed|MeshDataFlag::Position3D|MeshDataFlag::TextureCoordinates|MeshDataFlag::ObjectId|MeshDataFlag::Normal;
-    EXPECT_EQ(UnsignedInt(batchDefault), 0x45Cu);
-    expectLayout(batchDefault, 0, {
+struct LayoutCase {
+    const char* name;
+    MeshDataFlags flags;
+    UnsignedInt vertexCount;
+    std::vector<ExpectedAttribute> expected;
+    std::ptrdiff_t stride;
+};
+
+void PrintTo(const LayoutCase& data, std::ostream* out) { *out << data.name; }
+
+const MeshDataFlags BatchDefault = MeshDataFlag::Packed|MeshDataFlag::Position3D|MeshDataFlag::TextureCoordinates|MeshDataFlag::ObjectId|MeshDataFlag::Normal;
+
+const LayoutCase LayoutCases[]{
+    {"BatchDefault", BatchDefault, 0, {
         {Trade::MeshAttribute::Position, VertexFormat::Vector3, 0},
         {Trade::MeshAttribute::TextureCoordinates, VertexFormat::Vector2, 12},
         {Trade::MeshAttribute::ObjectId, VertexFormat::UnsignedInt, 20},
         {Trade::MeshAttribute::Normal, VertexFormat::Vector3sNormalized, 24},
         {Padding, VertexFormat::UnsignedShort, 30},
-    }, 32);
-    expectLayout(batchDefault & ~MeshDataFlag::Packed, 0, {
+    }, 32},
+    {"BatchDefaultUnpacked", BatchDefault & ~MeshDataFlag::Packed, 0, {
         {Trade::MeshAttribute::Position, VertexFormat::Vector3, 0},
         {Trade::MeshAttribute::TextureCoordinates, VertexFormat::Vector2, 12},
         {Trade::MeshAttribute::ObjectId, VertexFormat::UnsignedInt, 20},
         {Trade::MeshAttribute::Normal, VertexFormat::Vector3, 24},
-    }, 36);
-    expectLayout({}, 0, {{Trade::MeshAttribute::Position, VertexFormat::Vector3, 0}}, 12);
-    expectLayout(MeshDataFlag::Packed|MeshDataFlag::Normal, 0, {
+    }, 36},
+    {"NothingGetsAPosition", {}, 0, {{Trade::MeshAttribute::Position, VertexFormat::Vector3, 0}}, 12},
+    {"PackedNormalWithPadding", MeshDataFlag::Packed|MeshDataFlag::Normal, 0, {
         {Trade::MeshAttribute::Position, VertexFormat::Vector3, 0},
         {Trade::MeshAttribute::Normal, VertexFormat::Vector3sNormalized, 12},
         {Padding, VertexFormat::UnsignedShort, 18},
-    }, 20);
-    expectLayout(MeshDataFlags(MeshDataFlag(0xFFC)), 7, {
+    }, 20},
+    {"EverythingPacked", MeshDataFlags(MeshDataFlag(0xFFC)), 7, {
         {Trade::MeshAttribute::Position, VertexFormat::Vector3, 0},
         {Trade::MeshAttribute::TextureCoordinates, VertexFormat::Vector2, 12},
         {Trade::MeshAttribute::TextureCoordinates, VertexFormat::Vector2, 20},
@@ -89,8 +85,8 @@ TEST(MeshLayout, WorkedLayouts) {
         {Weights0, VertexFormat::Vector4usNormalized, 64},
         {JointIds1, VertexFormat::Vector4us, 72},
         {Weights1, VertexFormat::Vector4usNormalized, 80},
-    }, 88);
-    expectLayout(MeshDataFlags(MeshDataFlag(0xBFC)), 7, {
+    }, 88},
+    {"EverythingUnpacked", MeshDataFlags(MeshDataFlag(0xBFC)), 7, {
         {Trade::MeshAttribute::Position, VertexFormat::Vector3, 0},
         {Trade::MeshAttribute::TextureCoordinates, VertexFormat::Vector2, 12},
         {Trade::MeshAttribute::TextureCoordinates, VertexFormat::Vector2, 20},
@@ -102,7 +98,31 @@ TEST(MeshLayout, WorkedLayouts) {
         {Weights0, VertexFormat::Vector4, 84},
         {JointIds1, VertexFormat::Vector4us, 100},
         {Weights1, VertexFormat::Vector4, 108},
-    }, 124);
+    }, 124},
+};
+
+class MeshLayoutTest: public testing::TestWithParam<LayoutCase> {};
+
+TEST_P(MeshLayoutTest, AttributesOffsetsAndStride) {
+    const LayoutCase& data = GetParam();
+    const Containers::Array<Trade::MeshAttributeData> layout = getLayout(data.flags, data.vertexCount);
+    ASSERT_EQ(layout.size(), data.expected.size());
+    for(std::size_t i = 0; i != layout.size(); ++i) {
+        SCOPED_TRACE(i);
+        EXPECT_EQ(layout[i].name(), data.expected[i].name);
+        EXPECT_EQ(layout[i].format(), data.expected[i].format);
+        EXPECT_EQ(layout[i].offset({}), data.expected[i].offset);
+        EXPECT_EQ(layout[i].stride(), data.stride);
+        EXPECT_EQ(layout[i].arraySize(), 0u);
+        EXPECT_TRUE(layout[i].isOffsetOnly());
+    }
+}
+
+INSTANTIATE_TEST_SUITE_P(MeshLayout, MeshLayoutTest, testing::ValuesIn(LayoutCases),
+    [](const testing::TestParamInfo<LayoutCase>& info) { return std::string{info.param.name}; });
+
+TEST(MeshLayout, BatchDefaultFlagValue) {
+    EXPECT_EQ(UnsignedInt(BatchDefault), 0x45Cu);
 }
 
 TEST(MeshLayout, VertexCountAndTwoDimensionalPositions) {

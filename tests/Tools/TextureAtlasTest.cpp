@@ -1,4 +1,5 @@
 #include <cstring>
+#include <ostream>
 #include <sstream>
 #include <string>
 #include <utility>
@@ -259,6 +260,8 @@ const CompressedCase CompressedCases[]{
     {"Bc3", CompressedPixelFormat::Bc3RGBAUnorm, 16},
     {"Bc1", CompressedPixelFormat::Bc1RGBAUnorm, 8},
 };
+
+void PrintTo(const CompressedCase& data, std::ostream* out) { *out << data.name; }
 
 class TextureAtlasCompressedTest: public testing::TestWithParam<CompressedCase> {};
 
