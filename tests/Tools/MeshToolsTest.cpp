@@ -653,11 +653,49 @@ TEST(MeshToolsNormals, ReplacesNonFloatNormalsAndOverwritesFloatOnesInPlace) {
     EXPECT_EQ(inPlace.attribute<Vector3>(Trade::MeshAttribute::Normal)[4], (Vector3{0, 0, 1}));
 }
 
-TEST(MeshToolsTriangles, PassesTriangleListsThroughAndExpandsStrips) {
-    Trade::MeshData list = MeshTools::convertToTriangles(quad());
-    EXPECT_TRUE(list.isIndexed());
-    EXPECT_EQ(list.indexCount(), 6u);
+TEST(MeshToolsTriangles, TriangleListsPassThroughAsTheyCame) {
+    Trade::MeshData nonIndexed = triangles(6);
+    const char* vertexPointer = nonIndexed.vertexData().data();
+    Trade::MeshData nonIndexedOut = MeshTools::convertToTriangles(std::move(nonIndexed));
+    EXPECT_EQ(nonIndexedOut.primitive(), MeshPrimitive::Triangles);
+    EXPECT_FALSE(nonIndexedOut.isIndexed());
+    EXPECT_EQ(nonIndexedOut.vertexCount(), 6u);
+    EXPECT_EQ(nonIndexedOut.vertexData().data(), vertexPointer);
+    EXPECT_EQ(nonIndexedOut.importerState(), &ImporterState);
 
+    Trade::MeshData indexed = quad();
+    const char* indexPointer = indexed.indexData().data();
+    vertexPointer = indexed.vertexData().data();
+    Trade::MeshData indexedOut = MeshTools::convertToTriangles(std::move(indexed));
+    EXPECT_EQ(indexedOut.primitive(), MeshPrimitive::Triangles);
+    ASSERT_TRUE(indexedOut.isIndexed());
+    EXPECT_EQ(indexedOut.indexType(), MeshIndexType::UnsignedShort);
+    EXPECT_EQ(indexedOut.indexCount(), 6u);
+    EXPECT_EQ(indexedOut.indexData().data(), indexPointer);
+    EXPECT_EQ(indexedOut.vertexData().data(), vertexPointer);
+    EXPECT_EQ(indexedOut.importerState(), &ImporterState);
+}
+
+TEST(MeshToolsTriangles, FanBecomesAnIndexedList) {
+    /* A centre and four vertices around it */
+    Containers::Array<char> vertexData{ValueInit, 5*12};
+    Containers::ArrayView<Vector3> positions = Containers::arrayCast<Vector3>(vertexData);
+    for(std::size_t i = 0; i != 5; ++i) positions[i] = Vector3{Float(i)};
+    Trade::MeshData fan{MeshPrimitive::TriangleFan, std::move(vertexData), {
+        Trade::MeshAttributeData{Trade::MeshAttribute::Position, VertexFormat::Vector3, 0, 5, 12}
+    }};
+    Trade::MeshData out = MeshTools::convertToTriangles(std::move(fan));
+    EXPECT_EQ(out.primitive(), MeshPrimitive::Triangles);
+    ASSERT_TRUE(out.isIndexed());
+    const Containers::Array<UnsignedInt> indices = out.indicesAsArray();
+    EXPECT_EQ(std::vector<UnsignedInt>(indices.begin(), indices.end()), (std::vector<UnsignedInt>{0, 1, 2, 0, 2, 3, 0, 3, 4}));
+    /* Every triangle keeps the centre, the vertices stay as they were */
+    ASSERT_EQ(out.vertexCount(), 5u);
+    for(std::size_t i = 0; i != 5; ++i)
+        EXPECT_EQ(out.attribute<Vector3>(Trade::MeshAttribute::Position)[i], Vector3{Float(i)});
+}
+
+TEST(MeshToolsTriangles, IndexedStripIsExpandedFirst) {
     /* An indexed strip of four vertices given as indices 3 2 1 0 */
     Containers::Array<char> vertexData{ValueInit, 4*12};
     Containers::ArrayView<Vector3> positions = Containers::arrayCast<Vector3>(vertexData);
@@ -704,25 +742,81 @@ TEST(MeshToolsTangents, MirroredTextureCoordinatesFlipTheSign) {
     }
 }
 
-Trade::MeshData indexedQuadWithNormals(MeshIndexType type) {
-    Trade::MeshData mesh = MeshTools::generateNormals(quad());
+/* A quad in the XY plane with U along X, at vertices first to first + 3 of
+   an otherwise unused buffer, indexed with the given type */
+Trade::MeshData indexedQuad(const MeshIndexType type, const UnsignedInt first) {
+    const UnsignedInt vertexCount = first + 4;
+    Containers::Array<char> vertexData{ValueInit, vertexCount*(12 + 12 + 8)};
+    Containers::ArrayView<Vector3> positions = Containers::arrayCast<Vector3>(vertexData.prefix(vertexCount*12));
+    Containers::ArrayView<Vector3> normals = Containers::arrayCast<Vector3>(vertexData.sliceSize(vertexCount*12, vertexCount*12));
+    Containers::ArrayView<Vector2> uvs = Containers::arrayCast<Vector2>(vertexData.exceptPrefix(vertexCount*24));
+    const Vector3 corners[]{{0, 0, 0}, {1, 0, 0}, {1, 1, 0}, {0, 1, 0}};
+    for(UnsignedInt i = 0; i != 4; ++i) {
+        positions[first + i] = corners[i];
+        uvs[first + i] = corners[i].xy();
+    }
+    for(Vector3& normal: normals) normal = Vector3::zAxis();
+
     const UnsignedInt indexValues[]{0, 1, 2, 0, 2, 3};
     const std::size_t size = meshIndexTypeSize(type);
     Containers::Array<char> indexData{NoInit, 6*size};
-    for(std::size_t i = 0; i != 6; ++i) std::memcpy(indexData.data() + i*size, &indexValues[i], size);
+    for(std::size_t i = 0; i != 6; ++i) {
+        const UnsignedInt value = first + indexValues[i];
+        const UnsignedByte value8 = UnsignedByte(value);
+        const UnsignedShort value16 = UnsignedShort(value);
+        std::memcpy(indexData.data() + i*size, size == 1 ? static_cast<const void*>(&value8) : size == 2 ? static_cast<const void*>(&value16) : &value, size);
+    }
     const Trade::MeshIndexData indices{type, Containers::ArrayView<const void>{indexData}};
-    Containers::Array<Trade::MeshAttributeData> attributes = mesh.releaseAttributeData();
-    Containers::Array<char> vertexData = mesh.releaseVertexData();
-    return Trade::MeshData{MeshPrimitive::Triangles, std::move(indexData), indices, std::move(vertexData), std::move(attributes)};
+    return Trade::MeshData{MeshPrimitive::Triangles, std::move(indexData), indices, std::move(vertexData), {
+        Trade::MeshAttributeData{Trade::MeshAttribute::Position, VertexFormat::Vector3, 0, vertexCount, 12},
+        Trade::MeshAttributeData{Trade::MeshAttribute::Normal, VertexFormat::Vector3, vertexCount*12, vertexCount, 12},
+        Trade::MeshAttributeData{Trade::MeshAttribute::TextureCoordinates, VertexFormat::Vector2, vertexCount*24, vertexCount, 8},
+    }};
 }
 
-TEST(MeshToolsTangents, IndexTypesGiveTheSameResult) {
-    Trade::MeshData bytes = MeshTools::generateTangents(indexedQuadWithNormals(MeshIndexType::UnsignedByte));
-    Trade::MeshData ints = MeshTools::generateTangents(indexedQuadWithNormals(MeshIndexType::UnsignedInt));
-    for(std::size_t i = 0; i != 4; ++i) {
-        EXPECT_EQ(bytes.attribute<Vector4>(Trade::MeshAttribute::Tangent)[i], ints.attribute<Vector4>(Trade::MeshAttribute::Tangent)[i]);
-        EXPECT_NEAR(bytes.attribute<Vector4>(Trade::MeshAttribute::Tangent)[i].x(), 1.0f, 1e-6f);
+struct IndexTypeCase {
+    const char* name;
+    MeshIndexType type;
+    /* Past 255 where the type allows it, so that an index read as a narrower
+       type lands on other vertices */
+    UnsignedInt first;
+};
+
+const IndexTypeCase IndexTypeCases[]{
+    {"UnsignedByte", MeshIndexType::UnsignedByte, 200},
+    {"UnsignedShort", MeshIndexType::UnsignedShort, 60000},
+    {"UnsignedInt", MeshIndexType::UnsignedInt, 70000},
+};
+
+class MeshToolsTangentsIndexed: public ::testing::TestWithParam<IndexTypeCase> {};
+
+TEST_P(MeshToolsTangentsIndexed, ReadsTheIndicesOfTheType) {
+    const IndexTypeCase& data = GetParam();
+    Trade::MeshData out = MeshTools::generateTangents(indexedQuad(data.type, data.first));
+    const Containers::StridedArrayView1D<const Vector4> tangents = out.attribute<Vector4>(Trade::MeshAttribute::Tangent);
+    ASSERT_EQ(tangents.size(), data.first + 4);
+    for(UnsignedInt i = 0; i != data.first; ++i)
+        ASSERT_EQ(tangents[i], Vector4{}) << i;
+    for(UnsignedInt i = data.first; i != data.first + 4; ++i) {
+        EXPECT_NEAR(tangents[i].x(), 1.0f, 1e-6f) << i;
+        EXPECT_NEAR(tangents[i].y(), 0.0f, 1e-6f) << i;
+        EXPECT_NEAR(tangents[i].z(), 0.0f, 1e-6f) << i;
+        EXPECT_EQ(tangents[i].w(), 1.0f) << i;
     }
+}
+
+INSTANTIATE_TEST_SUITE_P(, MeshToolsTangentsIndexed, ::testing::ValuesIn(IndexTypeCases), caseName<IndexTypeCase>);
+
+/* Three vertices of a position, a normal and texture coordinates in the
+   given formats, all zero */
+Trade::MeshData tangentInput(const MeshPrimitive primitive, const VertexFormat positionFormat, const VertexFormat textureCoordinateFormat) {
+    const std::size_t positionSize = vertexFormatSize(positionFormat);
+    const std::size_t textureCoordinateSize = vertexFormatSize(textureCoordinateFormat);
+    return Trade::MeshData{primitive, Containers::Array<char>{ValueInit, 3*(positionSize + 12 + textureCoordinateSize)}, {
+        Trade::MeshAttributeData{Trade::MeshAttribute::Position, positionFormat, 0, 3, std::ptrdiff_t(positionSize)},
+        Trade::MeshAttributeData{Trade::MeshAttribute::Normal, VertexFormat::Vector3, 3*positionSize, 3, 12},
+        Trade::MeshAttributeData{Trade::MeshAttribute::TextureCoordinates, textureCoordinateFormat, 3*(positionSize + 12), 3, std::ptrdiff_t(textureCoordinateSize)},
+    }};
 }
 
 /* Caller errors and broken invariants, one death test per message */
@@ -749,6 +843,13 @@ const DeathCase DeathCases[]{
             Trade::MeshAttributeData{Trade::MeshAttribute::Position, VertexFormat::Vector3, 0, 2, 12}
         }}, Trade::MeshAttribute::Position, 0);
     }, "Assertion meshData.indexDataFlags() >= Trade::DataFlag::Owned failed at VelmoraEngine/Tools/MeshTools.cpp:", true},
+    {"EditsNeedAReadableIndexType", [] {
+        Containers::Array<char> indexData{ValueInit, 3*4};
+        const Trade::MeshIndexData indices{meshIndexTypeWrap(0xcafe), Containers::StridedArrayView1D<const void>{indexData, indexData.data(), 3, 4}};
+        MeshTools::removeAttribute(Trade::MeshData{MeshPrimitive::Triangles, std::move(indexData), indices, Containers::Array<char>{ValueInit, 24}, {
+            Trade::MeshAttributeData{Trade::MeshAttribute::Position, VertexFormat::Vector3, 0, 2, 12}
+        }}, Trade::MeshAttribute::Position, 0);
+    }, "Assertion !isMeshIndexTypeImplementationSpecific(meshData.indexType()) failed at VelmoraEngine/Tools/MeshTools.cpp:", true},
     {"CastAttributeMissing", [] {
         MeshTools::castAttribute<Vector2us, Vector2>(quad(), Trade::MeshAttribute::Normal, 0);
     }, "MeshTools::castAttribute(): mesh has no Trade::MeshAttribute::Normal", false},
@@ -772,9 +873,19 @@ const DeathCase DeathCases[]{
             Trade::MeshAttributeData{Trade::MeshAttribute::Position, VertexFormat::Vector3, 0, 2, 12}
         }});
     }, "MeshTools::generateNormals(): mesh must have triangle primitives", false},
+    {"TangentsNeedVector3Positions", [] {
+        /* Tested before everything else */
+        MeshTools::generateTangents(tangentInput(MeshPrimitive::Lines, VertexFormat::Vector3s, VertexFormat::Vector2us));
+    }, "MeshTools::generateTangents(): mesh must have Vector3 position attribute", false},
     {"TangentsNeedVector3Normals", [] {
         MeshTools::generateTangents(triangles(6));
     }, "MeshTools::generateTangents(): mesh must have Vector3 normal attribute", false},
+    {"TangentsNeedVector2TextureCoordinates", [] {
+        MeshTools::generateTangents(tangentInput(MeshPrimitive::Lines, VertexFormat::Vector3, VertexFormat::Vector2usNormalized));
+    }, "MeshTools::generateTangents(): mesh must have Vector2 texture coordinates attribute", false},
+    {"TangentsNeedTriangles", [] {
+        MeshTools::generateTangents(tangentInput(MeshPrimitive::TriangleStrip, VertexFormat::Vector3, VertexFormat::Vector2));
+    }, "MeshTools::generateTangents(): mesh must have triangle primitives", false},
     {"TangentsNeedAReadableIndexType", [] {
         Trade::MeshData mesh = MeshTools::generateNormals(triangles(6));
         Containers::Array<char> indexData{ValueInit, 6*4};
