@@ -4,7 +4,9 @@
 #include <Corrade/Containers/Array.h>
 #include <Corrade/Containers/ArrayView.h>
 #include <Corrade/Containers/Iterable.h>
+#include <Corrade/Containers/Pair.h>
 #include <Corrade/Containers/StridedArrayView.h>
+#include <Corrade/Containers/StringIterable.h>
 #include <Corrade/Containers/StringView.h>
 #include <Corrade/Utility/Debug.h>
 #include <Magnum/Image.h>
@@ -562,3 +564,93 @@ TEST(GLShader, VersionDirective) {
 }
 
 }
+
+namespace VelmoraEngine { namespace Test { namespace {
+
+TEST(CompatGLFramebuffer, MapForDrawOutputsToAttachments) {
+    REQUIRE_CONTEXT();
+    PointShader shader;
+    PointScene scene;
+    scene.mesh.setCount(4);
+    GL::Renderbuffer first, second;
+    first.setStorage(GL::RenderbufferFormat::RGBA8, {4, 1});
+    second.setStorage(GL::RenderbufferFormat::RGBA8, {4, 1});
+    GL::Framebuffer framebuffer{{{}, {4, 1}}};
+    framebuffer.attachRenderbuffer(GL::Framebuffer::ColorAttachment{0}, first)
+        .attachRenderbuffer(GL::Framebuffer::ColorAttachment{1}, second)
+        .mapForDraw({{0, GL::Framebuffer::ColorAttachment{0}},
+                     {1, GL::Framebuffer::ColorAttachment{1}}});
+    GL::Renderer::setClearColor(Color4{0.0f, 0.0f});
+    framebuffer.clear(GL::FramebufferClear::Color);
+
+    /* Output 0 goes to the second attachment only, the first keeps its
+       clear colour */
+    const Containers::Pair<UnsignedInt, GL::Framebuffer::DrawAttachment> mapping[]{
+        {0, GL::Framebuffer::ColorAttachment{1}}
+    };
+    framebuffer.mapForDraw(mapping).bind();
+    shader.draw(scene.mesh);
+
+    framebuffer.mapForRead(GL::Framebuffer::ColorAttachment{0});
+    Image2D firstImage = framebuffer.read({{}, {4, 1}}, {PixelFormat::RGBA8Unorm});
+    framebuffer.mapForRead(GL::Framebuffer::ColorAttachment{1});
+    Image2D secondImage = framebuffer.read({{}, {4, 1}}, {PixelFormat::RGBA8Unorm});
+    EXPECT_EQ((firstImage.pixels<Color4ub>()[0][0]), (Color4ub{}));
+    EXPECT_EQ((firstImage.pixels<Color4ub>()[0][3]), (Color4ub{}));
+    EXPECT_EQ((secondImage.pixels<Color4ub>()[0][0]), (Color4ub{255, 0, 0, 255}));
+    EXPECT_EQ((secondImage.pixels<Color4ub>()[0][3]), (Color4ub{255, 255, 255, 255}));
+    EXPECT_EQ(GL::Renderer::error(), GL::Renderer::Error::NoError);
+}
+
+TEST(CompatGLShader, SourcesWithLineDirectives) {
+    REQUIRE_CONTEXT();
+    GL::Shader shader{GL::Version::GL330, GL::Shader::Type::Vertex};
+    shader.addSource("a")
+        .addSource("")
+        .addSource("b");
+    const Containers::StringIterable sources = shader.sources();
+    /* An empty source adds nothing */
+    ASSERT_EQ(sources.size(), 5u);
+    EXPECT_EQ(sources.front(), "#version 330\n");
+    EXPECT_EQ(sources[1], "#line 1 1\n");
+    EXPECT_EQ(sources[2], "a");
+    EXPECT_EQ(sources[3], "#line 1 2\n");
+    EXPECT_EQ(sources.back(), "b");
+}
+
+TEST(CompatGLShader, SourcesBeforeGlsl330LineTheDirectiveIsOn) {
+    REQUIRE_CONTEXT();
+    GL::Shader shader{GL::Version::GL210, GL::Shader::Type::Fragment};
+    shader.addSource("a");
+    const Containers::StringIterable sources = shader.sources();
+    ASSERT_GE(sources.size(), 3u);
+    EXPECT_EQ(sources.front(), "#version 120\n");
+    EXPECT_EQ(sources[sources.size() - 2], "#line 0 1\n");
+    EXPECT_EQ(sources.back(), "a");
+}
+
+TEST(CompatGLShader, SourcesWithoutVersion) {
+    REQUIRE_CONTEXT();
+    GL::Shader shader{GL::Version::None, GL::Shader::Type::Vertex};
+    EXPECT_TRUE(shader.sources().isEmpty());
+    shader.addSource("#version 330\n")
+        .addSource("b");
+    const Containers::StringIterable sources = shader.sources();
+    /* The first source gets an empty one in front, no #line */
+    ASSERT_EQ(sources.size(), 4u);
+    EXPECT_EQ(sources[0], "");
+    EXPECT_EQ(sources[1], "#version 330\n");
+    EXPECT_EQ(sources[2], "#line 1 1\n");
+    EXPECT_EQ(sources[3], "b");
+
+    /* Iteration visits the same views */
+    std::size_t count = 0;
+    for(const Containers::StringView source: sources) {
+        EXPECT_EQ(source, sources[count]);
+        ++count;
+    }
+    EXPECT_EQ(count, 4u);
+    EXPECT_EQ(sources.end() - sources.begin(), 4);
+}
+
+}}}

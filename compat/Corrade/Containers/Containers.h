@@ -24,6 +24,8 @@ template<class> class Pointer;
 template<class> class Reference;
 template<class, class> class Pair;
 class String;
+class StringIterable;
+class StringIterableIterator;
 template<class> class BasicStringView;
 typedef BasicStringView<const char> StringView;
 typedef BasicStringView<char> MutableStringView;

@@ -3,7 +3,6 @@
 /* GL framebuffer object */
 
 #include <initializer_list>
-#include <utility>
 
 #include "Magnum/Tags.h"
 #include "Magnum/GL/AbstractFramebuffer.h"
@@ -111,8 +110,11 @@ class Framebuffer: public AbstractFramebuffer, public AbstractObject {
         /** @brief Map one color attachment for drawing */
         Framebuffer& mapForDraw(DrawAttachment attachment);
 
-        /** @brief Map shader outputs to attachments */
-        Framebuffer& mapForDraw(std::initializer_list<std::pair<UnsignedInt, DrawAttachment>> attachments);
+        /** @brief Map shader outputs to attachments, outputs not listed draw nowhere */
+        Framebuffer& mapForDraw(Containers::ArrayView<const Containers::Pair<UnsignedInt, DrawAttachment>> attachments);
+
+        /** @overload */
+        Framebuffer& mapForDraw(std::initializer_list<Containers::Pair<UnsignedInt, DrawAttachment>> attachments);
 
         /** @brief Map a color attachment for reading */
         Framebuffer& mapForRead(ColorAttachment attachment);

@@ -52,7 +52,7 @@ class Shader: public AbstractObject {
         Type type() const { return _type; }
 
         /** @brief Shader sources */
-        Containers::ArrayView<const Containers::String> sources() const;
+        Containers::StringIterable sources() const;
 
         /** @brief Add a source, preceded by a line directive */
         Shader& addSource(Containers::StringView source);
@@ -81,6 +81,7 @@ class Shader: public AbstractObject {
         Type _type{Type::Vertex};
         UnsignedInt _id{};
         ObjectFlags _flags;
+        bool _offsetLineByOneOnOldGlsl{};
         Containers::Array<Containers::String> _sources;
 };
 

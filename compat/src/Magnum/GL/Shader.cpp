@@ -7,6 +7,7 @@
 #include "Corrade/Containers/GrowableArray.h"
 #include "Corrade/Containers/Iterable.h"
 #include "Corrade/Containers/String.h"
+#include "Corrade/Containers/StringIterable.h"
 #include "Corrade/Utility/Assert.h"
 #include "Corrade/Utility/Debug.h"
 #include "Corrade/Utility/Move.h"
@@ -57,13 +58,16 @@ const char* shaderName(const Shader::Type type) {
 
 }
 
-Shader::Shader(const Version version, const Type type): _type{type}, _flags{ObjectFlag::DeleteOnDestruction|ObjectFlag::Created} {
+Shader::Shader(const Version version, const Type type): _type{type}, _flags{ObjectFlag::DeleteOnDestruction|ObjectFlag::Created},
+    /* GLSL before 3.30 applies #line to the line it's on, later versions and
+       ES to the next one */
+    _offsetLineByOneOnOldGlsl{!(Int(version) & Implementation::VersionESMask) && Int(version) < Int(Version::GL330)} {
     _id = glCreateShader(GLenum(_type));
     const char* const directive = versionDirective(version);
     if(*directive) arrayAppend(_sources, Containers::String{directive});
 }
 
-Shader::Shader(Shader&& other) noexcept: _type{other._type}, _id{other._id}, _flags{other._flags}, _sources{Utility::move(other._sources)} {
+Shader::Shader(Shader&& other) noexcept: _type{other._type}, _id{other._id}, _flags{other._flags}, _offsetLineByOneOnOldGlsl{other._offsetLineByOneOnOldGlsl}, _sources{Utility::move(other._sources)} {
     other._id = 0;
 }
 
@@ -75,13 +79,14 @@ Shader& Shader::operator=(Shader&& other) noexcept {
     Utility::swap(_type, other._type);
     Utility::swap(_id, other._id);
     Utility::swap(_flags, other._flags);
+    Utility::swap(_offsetLineByOneOnOldGlsl, other._offsetLineByOneOnOldGlsl);
     Utility::swap(_sources, other._sources);
     return *this;
 }
 
 Shader::Shader(NoCreateT) noexcept {}
 
-Containers::ArrayView<const Containers::String> Shader::sources() const { return _sources; }
+Containers::StringIterable Shader::sources() const { return _sources; }
 
 Shader& Shader::addSource(const Containers::StringView source) {
     return addSourceInternal(Containers::String{source});
@@ -99,8 +104,14 @@ Shader& Shader::addSourceInternal(Containers::String&& source) {
     if(source.isEmpty()) return *this;
     /* Line numbers in compiler messages then count from 1 in each source,
        with the source index telling which one */
-    const std::size_t index = (_sources.size() + 1)/2;
-    arrayAppend(_sources, Containers::String{(std::string{"#line 1 "} + std::to_string(index) + "\n").c_str()});
+    /* Without a version directive, nothing may precede a #version the
+       source itself has, so the first source gets an empty one in front to
+       keep the source indices the same */
+    if(_sources.isEmpty()) arrayAppend(_sources, Containers::String{});
+    else {
+        const std::size_t index = (_sources.size() + 1)/2;
+        arrayAppend(_sources, Containers::String{(std::string{_offsetLineByOneOnOldGlsl ? "#line 0 " : "#line 1 "} + std::to_string(index) + "\n").c_str()});
+    }
     arrayAppend(_sources, Utility::move(source));
     return *this;
 }

@@ -9,6 +9,7 @@
 
 #include <epoxy/gl.h>
 
+#include "Corrade/Containers/Pair.h"
 #include "Corrade/Utility/Assert.h"
 #include "Corrade/Utility/Debug.h"
 #include "Corrade/Utility/Move.h"
@@ -411,15 +412,19 @@ Framebuffer& Framebuffer::mapForDraw(const DrawAttachment attachment) {
     return *this;
 }
 
-Framebuffer& Framebuffer::mapForDraw(const std::initializer_list<std::pair<UnsignedInt, DrawAttachment>> attachments) {
+Framebuffer& Framebuffer::mapForDraw(const Containers::ArrayView<const Containers::Pair<UnsignedInt, DrawAttachment>> attachments) {
+    /* Even an empty list sets one draw buffer, to none */
     UnsignedInt max = 0;
-    for(const auto& i: attachments) if(i.first + 1 > max) max = i.first + 1;
-    Containers::Array<GLenum> buffers{ValueInit, max};
-    for(GLenum& i: buffers) i = GL_NONE;
-    for(const auto& i: attachments) buffers[i.first] = UnsignedInt(i.second);
+    for(const auto& i: attachments) if(i.first() > max) max = i.first();
+    Containers::Array<GLenum> buffers{ValueInit, max + 1};
+    for(const auto& i: attachments) buffers[i.first()] = UnsignedInt(i.second());
     glBindFramebuffer(GL_DRAW_FRAMEBUFFER, _id);
     glDrawBuffers(GLsizei(buffers.size()), buffers.data());
     return *this;
+}
+
+Framebuffer& Framebuffer::mapForDraw(const std::initializer_list<Containers::Pair<UnsignedInt, DrawAttachment>> attachments) {
+    return mapForDraw(Containers::arrayView(attachments));
 }
 
 Framebuffer& Framebuffer::mapForRead(const ColorAttachment attachment) {
