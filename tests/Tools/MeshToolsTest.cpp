@@ -894,6 +894,17 @@ const DeathCase DeathCases[]{
         const Trade::MeshIndexData indices{meshIndexTypeWrap(0xcafe), Containers::StridedArrayView1D<const void>{indexData, indexData.data(), 6, 4}};
         MeshTools::generateTangents(Trade::MeshData{MeshPrimitive::Triangles, std::move(indexData), indices, std::move(vertexData), std::move(attributes)});
     }, "MeshTools::generateTangents(): mesh must not have an implementation-specific index type", false},
+    {"TangentsNeedIndicesInsideTheVertices", [] {
+        /* Only whole triangles count, the last index is never read */
+        Trade::MeshData mesh = indexedQuad(MeshIndexType::UnsignedShort, 0);
+        Containers::Array<char> indexData{NoInit, 7*2};
+        const UnsignedShort indexValues[]{0, 1, 2, 0, 4, 3, 5};
+        std::memcpy(indexData.data(), indexValues, sizeof(indexValues));
+        const Trade::MeshIndexData indices{Containers::arrayCast<const UnsignedShort>(indexData)};
+        Containers::Array<Trade::MeshAttributeData> attributes = mesh.releaseAttributeData();
+        Containers::Array<char> vertexData = mesh.releaseVertexData();
+        MeshTools::generateTangents(Trade::MeshData{MeshPrimitive::Triangles, std::move(indexData), indices, std::move(vertexData), std::move(attributes)});
+    }, "MeshTools::generateTangents(): index 4 out of range for 4 vertices", false},
     {"TangentsNeedAWholeTriangle", [] {
         MeshTools::generateTangents(MeshTools::generateNormals(triangles(2)));
     }, "MeshTools::generateTangents(): failed to generate mikktspace tangents", false},

@@ -332,6 +332,23 @@ Int indexedVertex8(const TangentSpaceData& data, const Int face, const Int corne
 Int indexedVertex16(const TangentSpaceData& data, const Int face, const Int corner) { return data.indices16[face*3 + corner]; }
 Int indexedVertex32(const TangentSpaceData& data, const Int face, const Int corner) { return Int(data.indices32[face*3 + corner]); }
 
+/* Largest of the first count indices of a mesh, 0 for none */
+template<class T> UnsignedInt maxIndex(const Containers::StridedArrayView1D<const T>& indices, const std::size_t count) {
+    UnsignedInt max = 0;
+    for(std::size_t i = 0; i != count; ++i)
+        max = Math::max(max, UnsignedInt(indices[i]));
+    return max;
+}
+
+UnsignedInt maxIndex(const Trade::MeshData& mesh, const std::size_t count) {
+    switch(mesh.indexType()) {
+        case MeshIndexType::UnsignedByte: return maxIndex(mesh.indices<UnsignedByte>(), count);
+        case MeshIndexType::UnsignedShort: return maxIndex(mesh.indices<UnsignedShort>(), count);
+        case MeshIndexType::UnsignedInt: return maxIndex(mesh.indices<UnsignedInt>(), count);
+    }
+    CORRADE_INTERNAL_ASSERT_UNREACHABLE();
+}
+
 const TangentSpaceData& tangentSpaceData(const SMikkTSpaceContext* context) {
     return *static_cast<const TangentSpaceData*>(context->m_pUserData);
 }
@@ -385,6 +402,15 @@ Trade::MeshData generateTangents(Trade::MeshData&& meshData) {
        indices, refuse before anything changes */
     CORRADE_ASSERT(!meshData.isIndexed() || !isMeshIndexTypeImplementationSpecific(meshData.indexType()),
         "MeshTools::generateTangents(): mesh must not have an implementation-specific index type", (Trade::MeshData{MeshPrimitive::Triangles, 0}));
+    /* MikkTSpace reads and writes the attributes at the indices as they are,
+       and the views check their range only in debug builds */
+    #ifndef CORRADE_NO_ASSERT
+    if(meshData.isIndexed() && meshData.indexCount() >= 3) {
+        const UnsignedInt max = maxIndex(meshData, meshData.indexCount()/3*3);
+        CORRADE_ASSERT(max < meshData.vertexCount(),
+            "MeshTools::generateTangents(): index" << max << "out of range for" << meshData.vertexCount() << "vertices", (Trade::MeshData{MeshPrimitive::Triangles, 0}));
+    }
+    #endif
 
     Trade::MeshData mesh = ensureFirstAttribute(std::move(meshData), Trade::MeshAttribute::Tangent, VertexFormat::Vector4);
 
