@@ -1,5 +1,6 @@
 #include <cmath>
 #include <cstring>
+#include <utility>
 
 #include <benchmark/benchmark.h>
 

@@ -1,5 +1,6 @@
 #include <benchmark/benchmark.h>
 
+#include <cstdint>
 #include <cstring>
 #include <Corrade/Containers/Array.h>
 #include <Magnum/Image.h>

@@ -48,7 +48,7 @@ VELMORAENGINE_TOOLS_EXPORT bool convert(const Magnum::ImageView2D& src, Magnum::
 /** Area-weighted average of an 8-bit RGB or RGBA @p src into the first @p size pixels of @p dst; false for other formats, true without writing for an empty @p src. Expects that @p size is positive and fits @p dst, and that the pixel sizes match. */
 VELMORAENGINE_TOOLS_EXPORT bool downscale(const Magnum::ImageView2D& src, Magnum::MutableImageView2D& dst, const Magnum::Vector2i& size);
 
-/** Copy tile @p index with a @p border of neighbours into @p dst, from the image repeated endlessly when it is whole tiles, else only the part inside the image; always true. Expects a positive @p tileSize, a non-negative @p border, an existing tile, a @p dst of at least @p tileSize + 2 @p border and matching pixel sizes. */
+/** Copy tile @p index with a @p border of neighbours into @p dst, from the image repeated endlessly when it is whole tiles, else only the part inside the image; always true. Expects that @p tileSize is positive, @p border not negative, tile @p index exists, @p dst has at least @p tileSize + 2 @p border pixels and the pixel sizes match. */
 VELMORAENGINE_TOOLS_EXPORT bool tile(const Magnum::ImageView2D& src, Magnum::MutableImageView2D& dst, const Magnum::Vector2i& tileSize, int index, const Magnum::Vector2i& border);
 
 }}
