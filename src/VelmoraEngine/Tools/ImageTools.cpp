@@ -513,6 +513,7 @@ bool tile(const ImageView2D& src, MutableImageView2D& dst, const Vector2i& tileS
     /* Also catches an empty image, which has no tile at all */
     CORRADE_ASSERT(index >= 0 && index < tileCount,
         "ImageTools::tile(): index" << index << "out of range for" << tileCount << "tiles", false);
+    static_cast<void>(tileCount);
     CORRADE_ASSERT(tileSize.x() + 2*border.x() <= dst.size().x() && tileSize.y() + 2*border.y() <= dst.size().y(),
         "ImageTools::tile(): expected a destination of at least" << tileSize + 2*border << "pixels but got" << dst.size(), false);
     CORRADE_ASSERT(dst.pixelSize() == src.pixelSize(),

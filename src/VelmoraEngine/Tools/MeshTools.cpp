@@ -332,6 +332,7 @@ Int indexedVertex8(const TangentSpaceData& data, const Int face, const Int corne
 Int indexedVertex16(const TangentSpaceData& data, const Int face, const Int corner) { return data.indices16[face*3 + corner]; }
 Int indexedVertex32(const TangentSpaceData& data, const Int face, const Int corner) { return Int(data.indices32[face*3 + corner]); }
 
+#ifndef CORRADE_NO_ASSERT
 /* Largest of the first count indices of a mesh, 0 for none */
 template<class T> UnsignedInt maxIndex(const Containers::StridedArrayView1D<const T>& indices, const std::size_t count) {
     UnsignedInt max = 0;
@@ -348,6 +349,7 @@ UnsignedInt maxIndex(const Trade::MeshData& mesh, const std::size_t count) {
     }
     CORRADE_INTERNAL_ASSERT_UNREACHABLE();
 }
+#endif
 
 const TangentSpaceData& tangentSpaceData(const SMikkTSpaceContext* context) {
     return *static_cast<const TangentSpaceData*>(context->m_pUserData);
