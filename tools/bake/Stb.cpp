@@ -1,0 +1,6 @@
+/* The stb implementations the tool uses, compiled once and without the
+   project's warnings, which they aren't written for */
+#define STB_DXT_IMPLEMENTATION
+#include <stb_dxt.h>
+#define STB_IMAGE_WRITE_IMPLEMENTATION
+#include <stb_image_write.h>
