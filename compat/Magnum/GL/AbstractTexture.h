@@ -60,7 +60,7 @@ class AbstractTexture: public AbstractObject {
         void setWrappingInternal(UnsignedInt count, const SamplerWrapping* wrapping);
         void setStorageInternal(UnsignedInt dimensions, Int levels, TextureFormat internalFormat, const Vector3i& size);
         void setSubImageInternal(UnsignedInt dimensions, Int level, const Vector3i& offset, const Vector3i& size, const PixelStorage& storage, Magnum::PixelFormat format, UnsignedInt formatExtra, const void* data);
-        void setCompressedSubImageInternal(UnsignedInt dimensions, Int level, const Vector3i& offset, const Vector3i& size, Magnum::CompressedPixelFormat format, const void* data, std::size_t dataSize);
+        void setCompressedSubImageInternal(UnsignedInt dimensions, Int level, const Vector3i& offset, const Vector3i& size, const CompressedPixelStorage& storage, Magnum::CompressedPixelFormat format, const Vector3i& blockSize, UnsignedInt blockDataSize, const void* data);
         Vector3i imageSizeInternal(Int level);
         void imageInternal(Int level, const PixelStorage& storage, Magnum::PixelFormat format, UnsignedInt formatExtra, void* data, std::size_t dataSize);
         static Int maxTextureSizeInternal();

@@ -101,7 +101,7 @@ template<UnsignedInt dimensions> class Texture: public AbstractTexture {
 
         /** @brief Set compressed image subdata */
         Texture<dimensions>& setCompressedSubImage(Int level, const VectorTypeFor<dimensions, Int>& offset, const BasicCompressedImageView<dimensions>& image) {
-            setCompressedSubImageInternal(dimensions, level, Implementation::vector3(offset, 0), Implementation::vector3(image.size(), 1), image.format(), image.data().data(), image.data().size());
+            setCompressedSubImageInternal(dimensions, level, Implementation::vector3(offset, 0), Implementation::vector3(image.size(), 1), image.storage(), image.format(), image.blockSize(), image.blockDataSize(), image.data().data());
             return *this;
         }
 

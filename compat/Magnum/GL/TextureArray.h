@@ -103,7 +103,7 @@ template<UnsignedInt dimensions> class TextureArray: public AbstractTexture {
 
         /** @brief Set compressed image subdata; the last offset component is the first layer */
         TextureArray<dimensions>& setCompressedSubImage(Int level, const VectorTypeFor<dimensions + 1, Int>& offset, const BasicCompressedImageView<dimensions + 1>& image) {
-            setCompressedSubImageInternal(dimensions + 1, level, Implementation::vector3(offset, 0), Implementation::vector3(image.size(), 1), image.format(), image.data().data(), image.data().size());
+            setCompressedSubImageInternal(dimensions + 1, level, Implementation::vector3(offset, 0), Implementation::vector3(image.size(), 1), image.storage(), image.format(), image.blockSize(), image.blockDataSize(), image.data().data());
             return *this;
         }
 

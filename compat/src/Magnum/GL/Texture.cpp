@@ -235,13 +235,32 @@ void AbstractTexture::setSubImageInternal(const UnsignedInt dimensions, const In
     resetUnpackStorage();
 }
 
-void AbstractTexture::setCompressedSubImageInternal(const UnsignedInt dimensions, const Int level, const Vector3i& offset, const Vector3i& size, const Magnum::CompressedPixelFormat format, const void* const data, const std::size_t dataSize) {
+void AbstractTexture::setCompressedSubImageInternal(const UnsignedInt dimensions, const Int level, const Vector3i& offset, const Vector3i& size, const CompressedPixelStorage& storage, const Magnum::CompressedPixelFormat format, const Vector3i& blockSize, const UnsignedInt blockDataSize, const void* const data) {
     const GLenum glFormat = GLenum(compressedPixelFormat(format));
+    /* GL wants the size of exactly the blocks that the image covers, however
+       large the data behind the view is */
+    const Math::Vector3<std::size_t> blockCount{(size + blockSize - Vector3i{1})/blockSize};
+    const std::size_t dataSize = blockCount.x()*blockCount.y()*blockCount.z()*blockDataSize;
     TextureBinding binding{_target, _id};
     resetUnpackStorage();
+    /* A view into a larger image addresses its blocks through the block
+       properties, which GL only applies when all four are set */
+    const bool sparse = storage.skip() != Vector3i{} || storage.rowLength() || storage.imageHeight();
+    if(sparse) {
+        applyStorage(storage, false);
+        glPixelStorei(GL_UNPACK_COMPRESSED_BLOCK_WIDTH, blockSize.x());
+        glPixelStorei(GL_UNPACK_COMPRESSED_BLOCK_HEIGHT, blockSize.y());
+        glPixelStorei(GL_UNPACK_COMPRESSED_BLOCK_DEPTH, blockSize.z());
+        glPixelStorei(GL_UNPACK_COMPRESSED_BLOCK_SIZE, GLint(blockDataSize));
+    }
     if(dimensions == 1) glCompressedTexSubImage1D(_target, level, offset.x(), size.x(), glFormat, GLsizei(dataSize), data);
     else if(dimensions == 2) glCompressedTexSubImage2D(_target, level, offset.x(), offset.y(), size.x(), size.y(), glFormat, GLsizei(dataSize), data);
     else glCompressedTexSubImage3D(_target, level, offset.x(), offset.y(), offset.z(), size.x(), size.y(), size.z(), glFormat, GLsizei(dataSize), data);
+    if(sparse) {
+        resetUnpackStorage();
+        for(const GLenum parameter: {GL_UNPACK_COMPRESSED_BLOCK_WIDTH, GL_UNPACK_COMPRESSED_BLOCK_HEIGHT, GL_UNPACK_COMPRESSED_BLOCK_DEPTH, GL_UNPACK_COMPRESSED_BLOCK_SIZE})
+            glPixelStorei(parameter, 0);
+    }
 }
 
 Vector3i AbstractTexture::imageSizeInternal(const Int level) {
