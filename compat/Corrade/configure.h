@@ -1,6 +1,18 @@
 #ifndef Corrade_configure_h
 #define Corrade_configure_h
 
+/* Brings in the standard library's own configuration macros, which
+   StlMath.h relies on */
+#if __cplusplus >= 201703L && defined(__has_include)
+#if __has_include(<version>)
+#include <version>
+#else
+#include <ciso646>
+#endif
+#else
+#include <ciso646>
+#endif
+
 #if defined(__unix__) || defined(__APPLE__)
 #define CORRADE_TARGET_UNIX
 #endif

@@ -2,7 +2,8 @@
 #define Magnum_DimensionTraits_h
 /* Vector, range and matrix types picked by dimension count */
 
-#include "Magnum/Magnum.h"
+#include "Magnum/Types.h"
+#include "Magnum/Math/Math.h"
 
 namespace Magnum {
 

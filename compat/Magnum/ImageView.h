@@ -6,7 +6,6 @@
 #include <utility>
 
 #include "Corrade/Containers/ArrayView.h"
-#include "Corrade/Containers/StridedArrayView.h"
 #include "Magnum/DimensionTraits.h"
 #include "Magnum/ImageFlags.h"
 #include "Magnum/PixelStorage.h"

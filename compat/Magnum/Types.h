@@ -3,7 +3,8 @@
 /* Basic type names */
 
 #include <cstdint>
-#include <cstddef>
+
+#include "Corrade/configure.h"
 
 namespace Magnum {
 

@@ -1,5 +1,6 @@
 #include "mikktspace.h"
 
+#include <utility>
 #include <algorithm>
 #include <cstring>
 #include <cmath>

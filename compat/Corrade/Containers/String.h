@@ -97,7 +97,7 @@ class String {
         bool hasSuffix(StringView suffix) const { return StringView{*this}.hasSuffix(suffix); }
         StringView find(StringView substring) const { return StringView{*this}.find(substring); }
         bool contains(StringView substring) const { return StringView{*this}.contains(substring); }
-        Array<StringView> split(char delimiter) const { return StringView{*this}.split(delimiter); }
+        Array<StringView> split(char delimiter) const;
         StringView trimmed() const { return StringView{*this}.trimmed(); }
 
         /** Release the owned allocation, the string becomes empty */

@@ -3,11 +3,9 @@
 /* Non-owning string views */
 
 #include <cstddef>
-#include <cstring>
 #include <type_traits>
 
-#include "Corrade/Containers/Array.h"
-#include "Corrade/Containers/ArrayView.h"
+#include "Corrade/Containers/Containers.h"
 #include "Corrade/Containers/EnumSet.h"
 #include "Corrade/Utility/DebugAssert.h"
 
@@ -37,9 +35,9 @@ template<class T> class BasicStringView {
         /** View on @p size bytes with given flags */
         constexpr /*implicit*/ BasicStringView(T* data, std::size_t size, StringViewFlags flags = {}) noexcept: _data{data}, _sizePlusFlags{size|(std::size_t(StringViewFlag::Global) & (data ? std::size_t(enumSetUnderlyingType(flags)) : std::size_t(StringViewFlag::Global)))|(std::size_t(StringViewFlag::NullTerminated) & std::size_t(enumSetUnderlyingType(flags)))} {}
         /** View on a null-terminated string */
-        /*implicit*/ BasicStringView(T* data, StringViewFlags extraFlags = {}) noexcept: BasicStringView{data, data ? std::strlen(data) : 0, (data ? StringViewFlag::NullTerminated : StringViewFlag::Global)|extraFlags} {}
+        /*implicit*/ BasicStringView(T* data, StringViewFlags extraFlags = {}) noexcept;
         /** View on a byte array */
-        /*implicit*/ BasicStringView(ArrayView<T> view, StringViewFlags flags = {}) noexcept: BasicStringView{view.data(), view.size(), flags} {}
+        /*implicit*/ BasicStringView(ArrayView<T> view, StringViewFlags flags = {}) noexcept;
         /** Mutable to constant view */
         template<class U, class = typename std::enable_if<std::is_same<const U, T>::value>::type> constexpr /*implicit*/ BasicStringView(BasicStringView<U> other) noexcept: _data{other._data}, _sizePlusFlags{other._sizePlusFlags} {}
         /** Convert from an external type */
@@ -50,8 +48,8 @@ template<class T> class BasicStringView {
             return Implementation::StringViewConverter<T, U>::to(*this);
         }
 
-        /*implicit*/ operator ArrayView<T>() const noexcept { return {_data, size()}; }
-        /*implicit*/ operator ArrayView<typename std::conditional<std::is_const<T>::value, const void, void>::type>() const noexcept { return {_data, size()}; }
+        /*implicit*/ operator ArrayView<T>() const noexcept;
+        /*implicit*/ operator ArrayView<typename std::conditional<std::is_const<T>::value, const void, void>::type>() const noexcept;
 
         constexpr StringViewFlags flags() const { return StringViewFlag(_sizePlusFlags & Implementation::StringViewSizeMask); }
         constexpr T* data() const { return _data; }
@@ -87,14 +85,10 @@ template<class T> class BasicStringView {
         BasicStringView<T> exceptSuffix(std::size_t size) const { return slice(0, this->size() - size); }
 
         /** Whether the view begins with @p prefix */
-        bool hasPrefix(BasicStringView<const T> prefix) const {
-            return prefix.size() <= size() && std::memcmp(_data, prefix.data(), prefix.size()) == 0;
-        }
+        bool hasPrefix(BasicStringView<const T> prefix) const;
         bool hasPrefix(char prefix) const { return size() && _data[0] == prefix; }
         /** Whether the view ends with @p suffix */
-        bool hasSuffix(BasicStringView<const T> suffix) const {
-            return suffix.size() <= size() && std::memcmp(_data + size() - suffix.size(), suffix.data(), suffix.size()) == 0;
-        }
+        bool hasSuffix(BasicStringView<const T> suffix) const;
         bool hasSuffix(char suffix) const { return size() && _data[size() - 1] == suffix; }
         /** The view without @p prefix, which it has to begin with */
         BasicStringView<T> exceptPrefix(BasicStringView<const T> prefix) const {
@@ -108,24 +102,14 @@ template<class T> class BasicStringView {
         }
 
         /** First occurrence of @p substring, an empty view pointing nowhere if not found */
-        BasicStringView<T> find(BasicStringView<const T> substring) const {
-            const std::size_t size = this->size(), subSize = substring.size();
-            if(subSize <= size) for(std::size_t i = 0; i + subSize <= size; ++i)
-                if(std::memcmp(_data + i, substring.data(), subSize) == 0) return slice(i, i + subSize);
-            return {};
-        }
+        BasicStringView<T> find(BasicStringView<const T> substring) const;
         BasicStringView<T> find(char character) const {
             const std::size_t size = this->size();
             for(std::size_t i = 0; i != size; ++i) if(_data[i] == character) return slice(i, i + 1);
             return {};
         }
         /** Last occurrence of @p substring */
-        BasicStringView<T> findLast(BasicStringView<const T> substring) const {
-            const std::size_t size = this->size(), subSize = substring.size();
-            if(subSize <= size) for(std::size_t i = size - subSize + 1; i != 0; --i)
-                if(std::memcmp(_data + i - 1, substring.data(), subSize) == 0) return slice(i - 1, i - 1 + subSize);
-            return {};
-        }
+        BasicStringView<T> findLast(BasicStringView<const T> substring) const;
         BasicStringView<T> findLast(char character) const {
             for(std::size_t i = size(); i != 0; --i) if(_data[i - 1] == character) return slice(i - 1, i);
             return {};
@@ -169,31 +153,10 @@ bool operator>=(StringView a, StringView b);
 /** Concatenate two views into a new string */
 String operator+(StringView a, StringView b);
 
-template<class T> Array<BasicStringView<T>> BasicStringView<T>::split(const char delimiter) const {
-    Array<BasicStringView<T>> out;
-    std::size_t count = 1;
-    const std::size_t size = this->size();
-    for(std::size_t i = 0; i != size; ++i) if(_data[i] == delimiter) ++count;
-    out = Array<BasicStringView<T>>{NoInit, size ? count : 0};
-    if(!size) return out;
-    std::size_t begin = 0, o = 0;
-    for(std::size_t i = 0; i != size; ++i) if(_data[i] == delimiter) {
-        new(&out[o++]) BasicStringView<T>{slice(begin, i)};
-        begin = i + 1;
-    }
-    new(&out[o]) BasicStringView<T>{slice(begin, size)};
-    return out;
-}
-
-template<class T> Array<BasicStringView<T>> BasicStringView<T>::splitWithoutEmptyParts(const char delimiter) const {
-    Array<BasicStringView<T>> all = split(delimiter);
-    std::size_t count = 0;
-    for(const BasicStringView<T>& i: all) if(!i.isEmpty()) ++count;
-    Array<BasicStringView<T>> out{NoInit, count};
-    std::size_t o = 0;
-    for(const BasicStringView<T>& i: all) if(!i.isEmpty()) new(&out[o++]) BasicStringView<T>{i};
-    return out;
-}
+/* Members that need <cstring> or complete array types are defined in the
+   library for these two */
+extern template class BasicStringView<char>;
+extern template class BasicStringView<const char>;
 
 namespace Literals {
     inline namespace StringLiterals {

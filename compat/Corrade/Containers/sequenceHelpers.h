@@ -3,8 +3,6 @@
 /* Compile-time index sequences, so headers don't need <utility> for
    std::index_sequence */
 
-#include <cstddef>
-
 #include "Corrade/configure.h"
 
 namespace Corrade { namespace Containers { namespace Implementation {

@@ -6,7 +6,6 @@
 #include <string>
 
 #include "Corrade/Utility/Debug.h"
-#include "Corrade/Utility/DebugStl.h"
 
 namespace Corrade { namespace Utility {
 
@@ -62,7 +61,7 @@ template<std::size_t digestSize> class AbstractHash {
 
 /** Print a digest as a hexadecimal string */
 template<std::size_t size> inline Debug& operator<<(Debug& debug, const HashDigest<size>& value) {
-    return debug << value.hexString();
+    return debug << value.hexString().c_str();
 }
 
 template<std::size_t size> HashDigest<size> HashDigest<size>::fromHexString(std::string digest) {

@@ -2,8 +2,8 @@
 #define Corrade_Utility_Algorithms_h
 /* Copying between contiguous and strided views */
 
-#include <cstring>
 #include <initializer_list>
+#include <type_traits>
 
 #include "Corrade/Containers/ArrayView.h"
 #include "Corrade/Containers/StridedArrayView.h"

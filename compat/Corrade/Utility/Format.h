@@ -2,12 +2,9 @@
 #define Corrade_Utility_Format_h
 /* Type-safe Python-like string formatting */
 
-#include <cstddef>
 #include <cstdio>
-#include <type_traits>
 
-#include "Corrade/Containers/String.h"
-#include "Corrade/Containers/StringView.h"
+#include "Corrade/Containers/Containers.h"
 
 namespace Corrade { namespace Utility {
 
@@ -89,8 +86,9 @@ void formatToFile(std::FILE* file, const char* format, const FormatArgument* arg
 
 }
 
-/** Format a string */
-template<class ...Args> Containers::String format(const char* format, const Args&... args) {
+/** Format a string; the result type is a template parameter so this header
+    doesn't need String.h, the caller includes it */
+template<class ...Args, class String = Containers::String> String format(const char* format, const Args&... args) {
     const Implementation::FormatArgument list[]{Implementation::formatArgument(args)..., Implementation::FormatArgument{}};
     return Implementation::formatToString(format, list, sizeof...(Args));
 }
@@ -104,8 +102,8 @@ template<class ...Args> std::size_t formatInto(const Containers::MutableStringVi
 }
 
 /** Format into a character array, same as for a view */
-template<class ...Args, std::size_t size> std::size_t formatInto(char(&buffer)[size], const char* format, const Args&... args) {
-    return formatInto(Containers::MutableStringView{buffer, size}, format, args...);
+template<class ...Args, std::size_t size, class MutableStringView = Containers::MutableStringView> std::size_t formatInto(char(&buffer)[size], const char* format, const Args&... args) {
+    return formatInto(MutableStringView{buffer, size}, format, args...);
 }
 
 /** Format into a file */

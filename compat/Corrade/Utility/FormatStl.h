@@ -4,6 +4,7 @@
 
 #include <string>
 
+#include "Corrade/Containers/StringView.h"
 #include "Corrade/Utility/Format.h"
 
 namespace Corrade { namespace Utility {

@@ -2,8 +2,6 @@
 #define Magnum_Animation_Animation_h
 /* Forward declarations for the Animation namespace */
 
-#include <type_traits>
-
 #include "Magnum/Types.h"
 
 namespace Magnum { namespace Animation {

@@ -2,7 +2,9 @@
 #define Magnum_GL_GL_h
 /* Forward declarations for the Magnum::GL namespace */
 
-#include "Magnum/Magnum.h"
+#include <cstddef>
+
+#include "Magnum/Types.h"
 
 namespace Magnum { namespace GL {
 

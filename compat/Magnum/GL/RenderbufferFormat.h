@@ -2,7 +2,6 @@
 #define Magnum_GL_RenderbufferFormat_h
 /* Internal renderbuffer formats */
 
-#include "Magnum/Magnum.h"
 #include "Magnum/GL/GL.h"
 
 namespace Magnum { namespace GL {
@@ -32,9 +31,6 @@ enum class RenderbufferFormat: UnsignedInt {
     Depth24Stencil8 = 0x88F0,   /**< 24-bit depth and 8-bit stencil */
     Depth32FStencil8 = 0x8CAD   /**< Float depth and 8-bit stencil */
 };
-
-/** @brief Debug output operator */
-Debug& operator<<(Debug& debug, RenderbufferFormat value);
 
 }}
 

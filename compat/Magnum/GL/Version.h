@@ -2,7 +2,6 @@
 #define Magnum_GL_Version_h
 /* OpenGL version enum and helpers */
 
-#include "Corrade/Containers/Pair.h"
 #include "Magnum/Magnum.h"
 
 namespace Magnum { namespace GL {
@@ -38,10 +37,7 @@ constexpr Version version(Int major, Int minor) {
 }
 
 /** @brief Major and minor version number from enum value */
-inline Containers::Pair<Int, Int> version(Version version) {
-    const Int v = Int(version) & ~Implementation::VersionESMask;
-    return {v/100, (v%100)/10};
-}
+Containers::Pair<Int, Int> version(Version version);
 
 /** @brief Whether given version is OpenGL ES */
 constexpr bool isVersionES(Version version) {

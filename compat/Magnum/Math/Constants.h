@@ -2,10 +2,9 @@
 #define Magnum_Math_Constants_h
 /* Numeric constants */
 
-#include <cmath>
+#include "Corrade/Utility/StlMath.h"
 
 #include "Magnum/Types.h"
-#include "Magnum/Math/Math.h"
 
 namespace Magnum { namespace Math {
 

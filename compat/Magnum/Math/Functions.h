@@ -2,10 +2,10 @@
 #define Magnum_Math_Functions_h
 /* Functions usable with scalar and vector types */
 
-#include <cmath>
 #include <cstdlib>
 #include <type_traits>
 
+#include "Corrade/Utility/StlMath.h"
 #include "Corrade/Containers/Pair.h"
 #include "Corrade/Utility/Move.h"
 #include "Magnum/Math/Vector.h"

@@ -2,8 +2,7 @@
 #define Magnum_Math_Quaternion_h
 /* Quaternion and its interpolation functions */
 
-#include <cmath>
-
+#include "Corrade/Utility/StlMath.h"
 #include "Magnum/Math/Matrix.h"
 #include "Magnum/Math/TypeTraits.h"
 #include "Magnum/Math/Vector3.h"

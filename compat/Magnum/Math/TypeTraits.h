@@ -2,9 +2,9 @@
 #define Magnum_Math_TypeTraits_h
 /* Type traits and fuzzy comparison for math types */
 
-#include <cmath>
 #include <type_traits>
 
+#include "Corrade/Utility/StlMath.h"
 #include "Magnum/Types.h"
 #include "Magnum/Math/Math.h"
 

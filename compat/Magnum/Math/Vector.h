@@ -2,10 +2,10 @@
 #define Magnum_Math_Vector_h
 /* Generic fixed-size vector, dot() and angle() */
 
-#include <cmath>
 #include <cstddef>
 #include <type_traits>
 
+#include "Corrade/Utility/StlMath.h"
 #include "Corrade/Containers/Pair.h"
 #include "Corrade/Containers/sequenceHelpers.h"
 #include "Corrade/Utility/Assert.h"

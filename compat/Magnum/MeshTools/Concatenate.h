@@ -2,12 +2,9 @@
 #define Magnum_MeshTools_Concatenate_h
 /* Joining several meshes into one */
 
-#include <utility>
-
 #include "Corrade/Containers/GrowableArray.h"
 #include "Corrade/Containers/Iterable.h"
 #include "Corrade/Containers/Pair.h"
-#include "Corrade/Utility/Assert.h"
 #include "Magnum/MeshTools/Interleave.h"
 #include "Magnum/Trade/MeshData.h"
 
@@ -46,7 +43,7 @@ template<template<class> class Allocator = Containers::ArrayAllocator> void conc
         Containers::arrayResize<Allocator>(indexData, NoInit, counts.first()*sizeof(UnsignedInt));
     }
 
-    Containers::Array<Trade::MeshAttributeData> attributeData = Implementation::interleavedLayout(std::move(destination), {}, flags);
+    Containers::Array<Trade::MeshAttributeData> attributeData = Implementation::interleavedLayout(Utility::move(destination), {}, flags);
     Containers::Array<char> vertexData;
     if(!attributeData.isEmpty() && counts.second()) {
         const std::size_t stride = attributeData[0].stride();
@@ -57,7 +54,7 @@ template<template<class> class Allocator = Containers::ArrayAllocator> void conc
         Containers::arrayResize<Allocator>(vertexData, ValueInit, stride*std::size_t(counts.second()));
     }
 
-    destination = Implementation::concatenate(std::move(indexData), counts.second(), std::move(vertexData), std::move(attributeData), meshes, "MeshTools::concatenateInto():");
+    destination = Implementation::concatenate(Utility::move(indexData), counts.second(), Utility::move(vertexData), Utility::move(attributeData), meshes, "MeshTools::concatenateInto():");
 }
 
 }}

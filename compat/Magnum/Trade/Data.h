@@ -3,8 +3,8 @@
 /* Ownership and mutability flags of imported data */
 
 #include <Corrade/Containers/EnumSet.h>
-#include <Corrade/Utility/Debug.h>
 
+#include "Magnum/Magnum.h"
 #include "Magnum/Trade/Trade.h"
 
 namespace Magnum { namespace Trade {

@@ -1,5 +1,7 @@
 #include "Magnum/Image.h"
 
+#include <utility>
+
 #include "Corrade/Utility/Assert.h"
 #include "Magnum/PixelFormat.h"
 #include "ImageProperties.h"

@@ -1,5 +1,7 @@
 #include "Magnum/ImageView.h"
 
+#include <utility>
+
 #include "Corrade/Containers/EnumSet.hpp"
 #include "Corrade/Utility/Assert.h"
 #include "Magnum/PixelFormat.h"

@@ -1,5 +1,7 @@
 #include "Magnum/PixelStorage.h"
 
+#include <utility>
+
 #include "Corrade/Utility/Assert.h"
 #include "ImageProperties.h"
 

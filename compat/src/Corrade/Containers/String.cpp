@@ -2,6 +2,9 @@
 
 #include <cstring>
 
+#include "Corrade/Containers/Array.h"
+#include "Corrade/Containers/ArrayView.h"
+
 namespace Corrade { namespace Containers {
 
 
@@ -128,6 +131,10 @@ String& String::operator=(String&& other) noexcept {
     destroy();
     new(this) String{static_cast<String&&>(other)};
     return *this;
+}
+
+Array<StringView> String::split(const char delimiter) const {
+    return StringView{*this}.split(delimiter);
 }
 
 String::operator StringView() const noexcept { return {_data, _size, StringViewFlag::NullTerminated}; }

@@ -1,5 +1,7 @@
 #include "Corrade/Utility/Algorithms.h"
 
+#include <cstring>
+
 #include "Corrade/Utility/DebugAssert.h"
 
 namespace Corrade { namespace Utility {

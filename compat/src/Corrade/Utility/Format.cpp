@@ -4,6 +4,8 @@
 #include <cstring>
 #include <string>
 
+#include "Corrade/Containers/String.h"
+#include "Corrade/Containers/StringView.h"
 #include "Corrade/Utility/Assert.h"
 
 namespace Corrade { namespace Utility { namespace Implementation {

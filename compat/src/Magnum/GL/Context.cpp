@@ -4,6 +4,7 @@
 #include <cstring>
 #include <epoxy/gl.h>
 
+#include "Corrade/Containers/Pair.h"
 #include "Corrade/Utility/Assert.h"
 #include "Corrade/Utility/Debug.h"
 
@@ -59,6 +60,11 @@ bool Context::hasCurrent() { return currentContext; }
 Context& Context::current() {
     CORRADE_ASSERT(currentContext, "GL::Context::current(): no current context", *currentContext);
     return *currentContext;
+}
+
+Containers::Pair<Int, Int> version(const Version version) {
+    const Int v = Int(version) & ~Implementation::VersionESMask;
+    return {v/100, (v%100)/10};
 }
 
 Context::Context(NoCreateT, Int, const char**): _version{Version::None}, _extensionStatus{} {}

@@ -316,37 +316,6 @@ void Renderbuffer::setStorage(const RenderbufferFormat internalFormat, const Vec
     glRenderbufferStorage(GL_RENDERBUFFER, GLenum(internalFormat), size.x(), size.y());
 }
 
-Debug& operator<<(Debug& debug, const RenderbufferFormat value) {
-    debug << "GL::RenderbufferFormat" << Debug::nospace;
-    switch(value) {
-        #define _c(value) case RenderbufferFormat::value: return debug << "::" #value;
-        _c(R8)
-        _c(RG8)
-        _c(RGB8)
-        _c(RGBA8)
-        _c(SRGB8Alpha8)
-        _c(R16)
-        _c(RGBA16)
-        _c(R8UI)
-        _c(RGBA8UI)
-        _c(R16UI)
-        _c(R32UI)
-        _c(R32I)
-        _c(R16F)
-        _c(RGBA16F)
-        _c(R32F)
-        _c(RGBA32F)
-        _c(DepthComponent16)
-        _c(DepthComponent24)
-        _c(DepthComponent32F)
-        _c(StencilIndex8)
-        _c(Depth24Stencil8)
-        _c(Depth32FStencil8)
-        #undef _c
-    }
-    return debug << "(" << Debug::nospace << Debug::hex << UnsignedInt(value) << Debug::nospace << ")";
-}
-
 /* Framebuffers */
 
 const Framebuffer::DrawAttachment Framebuffer::DrawAttachment::None{GL_NONE};

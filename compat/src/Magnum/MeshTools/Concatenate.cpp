@@ -1,5 +1,7 @@
 #include "Magnum/MeshTools/Concatenate.h"
 
+#include <utility>
+
 #include "Corrade/Containers/Optional.h"
 #include "Corrade/Utility/Algorithms.h"
 #include "Magnum/MeshTools/GenerateIndices.h"

@@ -1,5 +1,7 @@
 #include "Magnum/MeshTools/GenerateIndices.h"
 
+#include <utility>
+
 #include "Corrade/Utility/Algorithms.h"
 #include "Corrade/Utility/Assert.h"
 #include "Magnum/Math/Functions.h"

@@ -1,5 +1,7 @@
 #include "Magnum/MeshTools/Interleave.h"
 
+#include <utility>
+
 #include "Corrade/Containers/Optional.h"
 #include "Corrade/Utility/Algorithms.h"
 #include "Corrade/Utility/Assert.h"

@@ -1,5 +1,6 @@
 #include "Magnum/Trade/AnimationData.h"
 
+#include <utility>
 #include <Corrade/Containers/GrowableArray.h>
 
 namespace Magnum { namespace Trade {
