@@ -905,7 +905,24 @@ Containers::Optional<Trade::AnimationData> GltfImporter::doAnimation(const Unsig
         offset += track.output.data.size();
         const Containers::ArrayView<const Float> keys = Containers::arrayCast<const Float>(data.slice(keyOffset, valueOffset));
         if(track.target == Trade::AnimationTrackTarget::Rotation3D) {
-            const Containers::ArrayView<const Quaternion> values = Containers::arrayCast<const Quaternion>(data.slice(valueOffset, offset));
+            /* Exporters write rotations to a few decimals, and interpolation
+               expects unit quaternions */
+            const Containers::ArrayView<Quaternion> mutableValues = Containers::arrayCast<Quaternion>(data.slice(valueOffset, offset));
+            bool renormalized = false;
+            for(Quaternion& value: mutableValues) {
+                const Float length = value.length();
+                if(!(length > 0.0f) || !std::isfinite(length)) {
+                    printError("animation", "a rotation track has a quaternion that isn't finite and non-zero");
+                    return {};
+                }
+                if(!value.isNormalized()) {
+                    value /= length;
+                    renormalized = true;
+                }
+            }
+            if(renormalized)
+                Utility::Warning{} << "GltfImporter::animation(): quaternions in a rotation track were renormalized";
+            const Containers::ArrayView<const Quaternion> values = mutableValues;
             trackData[i] = Trade::AnimationTrackData{track.target, track.node,
                 Animation::TrackView<const Float, const Quaternion>{keys, values, track.interpolation, Animation::Extrapolation::Constant}};
         } else {

@@ -516,10 +516,11 @@ bool Baker::bakeFile(const std::string& path, std::size_t index, std::size_t cou
     auto stageStart = std::chrono::steady_clock::now();
     GltfImporter importer;
     ImportedSceneCache cache;
-    std::ostringstream importErrors;
+    std::ostringstream importErrors, importWarnings;
     bool opened, sceneCached = false;
     {
         Utility::Error redirectError{&importErrors};
+        Utility::Warning redirectWarning{&importWarnings};
         opened = importer.openFile(path);
         if(opened) {
             cache.cacheResources(importer);
@@ -528,6 +529,7 @@ bool Baker::bakeFile(const std::string& path, std::size_t index, std::size_t cou
     }
     timings["import"] = millisecondsSince(stageStart);
     report["importErrors"] = lines(importErrors.str());
+    report["importWarnings"] = lines(importWarnings.str());
     if(!opened) {
         const std::vector<std::string> errors = lines(importErrors.str());
         fail(path, "cannot open the file" + (errors.empty() ? std::string{} : ": " + errors.front()), report);
