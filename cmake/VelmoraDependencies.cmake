@@ -1,14 +1,15 @@
-# Picks upstream Corrade and Magnum or our compat/ subset. Either way the
+# Picks upstream Corrade and Magnum or our compat/ subset. Upstream's importer
+# interface needs PluginManager, compat's importer doesn't. Either way the
 # rest of the build sees the upstream target names and corrade_add_resource().
 
 set(_velmora_magnum_components GL MeshTools Trade WindowlessEglApplication)
 
 if(VELMORA_WITH_SYSTEM_MAGNUM STREQUAL "ON")
-    find_package(Corrade REQUIRED Containers Utility rc)
+    find_package(Corrade REQUIRED Containers PluginManager Utility rc)
     find_package(Magnum REQUIRED ${_velmora_magnum_components})
     set(VELMORA_USE_SYSTEM_MAGNUM ON)
 elseif(VELMORA_WITH_SYSTEM_MAGNUM STREQUAL "AUTO")
-    find_package(Corrade QUIET COMPONENTS Containers Utility rc)
+    find_package(Corrade QUIET COMPONENTS Containers PluginManager Utility rc)
     if(Corrade_FOUND)
         find_package(Magnum QUIET COMPONENTS ${_velmora_magnum_components})
     endif()

@@ -9,6 +9,8 @@ packages=(
     libegl-dev libegl-mesa0 libgl1-mesa-dri libgles-dev libepoxy-dev
     libstb-dev libtinygltf-dev nlohmann-json3-dev
     assimp-testmodels
+    clang libclang-rt-dev
+    libassimp-dev
 )
 
 missing=()
