@@ -1,51 +1,62 @@
-/* Packs two meshes into the engine's layout, appends them to one batch and
-   prints where each one lives in the batch's buffers */
+/* What an engine does with the library: opens a glTF file, brings its meshes
+   into the engine's packed layout, appends them to one batch, uploads it and
+   prints where each mesh is drawn from */
 
 #include <cstdio>
-#include <cstring>
 #include <utility>
 
-#include <Corrade/Containers/Array.h>
-#include <Magnum/Math/Vector3.h>
-#include <Magnum/Mesh.h>
+#include <Corrade/Containers/Optional.h>
+#include <Corrade/Containers/StringView.h>
+#include <Corrade/Utility/Debug.h>
+#include <Magnum/GL/MeshView.h>
+#include <Magnum/Platform/GLContext.h>
+#include <Magnum/Platform/WindowlessEglApplication.h>
 #include <Magnum/Trade/MeshData.h>
-#include <Magnum/VertexFormat.h>
 
+#include <GltfImporter.h>
+#include <VelmoraEngine/Tools/ImportedSceneCache.h>
 #include <VelmoraEngine/Tools/MeshBatch.h>
-#include <VelmoraEngine/Tools/MeshLayout.h>
 
 using namespace Magnum;
 using namespace Corrade;
 
-namespace {
+int main(int argc, char** argv) {
+    if(argc != 2) {
+        std::fprintf(stderr, "usage: %s FILE.gltf|FILE.glb\n", argv[0]);
+        return 2;
+    }
 
-/* A quad of two triangles in the batch's default layout */
-Trade::MeshData quad(Float z) {
+    /* A headless GL context for the batch's buffers */
+    Platform::WindowlessEglContext eglContext{Platform::WindowlessEglContext::Configuration{}};
+    Platform::GLContext context{NoCreate};
+    {
+        Utility::Debug silence{nullptr};
+        if(!eglContext.isCreated() || !eglContext.makeCurrent() || !context.tryCreate()) {
+            std::fprintf(stderr, "no GL context\n");
+            return 1;
+        }
+    }
+
+    VelmoraEngine::GltfImporter importer;
+    if(!importer.openFile(argv[1])) return 1;
+    VelmoraEngine::ImportedSceneCache cache;
+    cache.cacheResources(importer);
+
+    /* Position, texture coordinates, object id and packed normals */
+    VelmoraEngine::MeshBatch batch;
     const VelmoraEngine::MeshDataFlags flags = VelmoraEngine::MeshDataFlag::Packed|VelmoraEngine::MeshDataFlag::Position3D|
         VelmoraEngine::MeshDataFlag::TextureCoordinates|VelmoraEngine::MeshDataFlag::ObjectId|VelmoraEngine::MeshDataFlag::Normal;
-    Containers::Array<Trade::MeshAttributeData> layout = VelmoraEngine::getLayout(flags, 4);
-    Containers::Array<char> vertexData{ValueInit, 4*std::size_t(layout[0].stride())};
-    const Vector3 corners[]{{0.0f, 0.0f, z}, {1.0f, 0.0f, z}, {1.0f, 1.0f, z}, {0.0f, 1.0f, z}};
-    for(std::size_t i = 0; i != 4; ++i)
-        std::memcpy(vertexData.data() + i*std::size_t(layout[0].stride()), &corners[i], sizeof(Vector3));
-    Containers::Array<char> indexData{NoInit, 6*sizeof(UnsignedInt)};
-    const UnsignedInt indices[]{0, 1, 2, 0, 2, 3};
-    std::memcpy(indexData.data(), indices, sizeof(indices));
-    const Trade::MeshIndexData indexView{Containers::arrayCast<const UnsignedInt>(indexData)};
-    return Trade::MeshData{MeshPrimitive::Triangles, std::move(indexData), indexView, std::move(vertexData), std::move(layout)};
-}
-
-}
-
-int main() {
-    const Trade::MeshData a = quad(0.0f), b = quad(1.0f);
-    VelmoraEngine::MeshBatch batch;
-    batch.addMeshes({a, b});
-    for(UnsignedInt i = 0; i != batch.meshCount(); ++i) {
-        const Math::Vector2<Int> indices = batch.indexBufferRegion(i);
-        const Math::Vector2<Int> vertices = batch.vertexBufferRegion(i);
-        std::printf("mesh %u: indices at byte %d, %d bytes; vertices at byte %d, %d bytes\n",
-            i, indices.x(), indices.y(), vertices.x(), vertices.y());
+    for(Containers::Optional<Trade::MeshData>& mesh: cache.meshes) {
+        if(!mesh || !cache.canProcessMesh(*mesh)) continue;
+        const Trade::MeshData processed = cache.processMesh(flags, std::move(*mesh));
+        batch.addMesh(processed);
     }
-    return batch.meshCount() == 2 ? 0 : 1;
+    batch.updateMesh();
+
+    for(UnsignedInt i = 0; i != batch.meshCount(); ++i) {
+        const GL::MeshView view = batch.mesh(i);
+        std::printf("mesh %u: %d indices from index %d\n", i, view.count(), view.indexOffset());
+    }
+    std::printf("%u meshes in one batch of %zu vertex bytes\n", batch.meshCount(), batch.meshData().vertexData().size());
+    return batch.meshCount() ? 0 : 1;
 }

@@ -5,6 +5,7 @@
 #include <cstddef>
 
 #include "Corrade/Containers/Reference.h"
+#include "Magnum/Magnum.h"
 #include "Magnum/GL/GL.h"
 
 namespace Magnum { namespace GL {
