@@ -3,8 +3,17 @@
 /* Images owning their data together with layout and format */
 
 #include "Corrade/Containers/Array.h"
-#include "Corrade/Utility/Move.h"
-#include "Magnum/ImageView.h"
+#include "Magnum/DimensionTraits.h"
+#include "Magnum/ImageFlags.h"
+#include "Magnum/PixelStorage.h"
+
+namespace Corrade { namespace Containers {
+
+/* Declared here so that pixels<T>() compiles without the strided view header;
+   the user includes it where the template gets instantiated */
+template<unsigned newDimensions, class U, unsigned dimensions, class T> StridedArrayView<newDimensions, U> arrayCast(const StridedArrayView<dimensions, T>& view);
+
+}}
 
 namespace Magnum {
 

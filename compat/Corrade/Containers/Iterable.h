@@ -5,9 +5,7 @@
 #include <initializer_list>
 #include <type_traits>
 
-#include "Corrade/Containers/ArrayView.h"
-#include "Corrade/Containers/Reference.h"
-#include "Corrade/Containers/StridedArrayView.h"
+#include "Corrade/Containers/Containers.h"
 #include "Corrade/Utility/DebugAssert.h"
 
 namespace Corrade { namespace Containers {

@@ -2,10 +2,7 @@
 #define Corrade_Utility_Resource_h
 /* Access to data compiled in with corrade_add_resource() / corrade-rc */
 
-#include <cstddef>
-
-#include "Corrade/Containers/ArrayView.h"
-#include "Corrade/Containers/StringView.h"
+#include "Corrade/Containers/Containers.h"
 
 namespace Corrade { namespace Utility {
 

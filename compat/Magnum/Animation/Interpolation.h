@@ -7,7 +7,7 @@
 
 #include "Magnum/Animation/Animation.h"
 #include "Magnum/Math/Functions.h"
-#include "Magnum/Math/Quaternion.h"
+#include "Magnum/Magnum.h"
 
 namespace Magnum { namespace Animation {
 

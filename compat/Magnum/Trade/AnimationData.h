@@ -7,9 +7,7 @@
 #include <Corrade/Containers/Array.h>
 
 #include "Magnum/Animation/Track.h"
-#include "Magnum/Math/Quaternion.h"
 #include "Magnum/Math/Range.h"
-#include "Magnum/Math/Color.h"
 #include "Magnum/Trade/Data.h"
 
 namespace Magnum { namespace Trade {

@@ -5,7 +5,6 @@
 #include "Magnum/Magnum.h"
 #include "Magnum/Math/Angle.h"
 #include "Magnum/Math/Color.h"
-#include "Magnum/Trade/Trade.h"
 
 namespace Magnum { namespace Trade {
 

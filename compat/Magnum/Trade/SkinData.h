@@ -7,7 +7,6 @@
 #include <Corrade/Containers/Array.h>
 
 #include "Magnum/DimensionTraits.h"
-#include "Magnum/Trade/Data.h"
 #include "Magnum/Trade/Trade.h"
 
 namespace Magnum { namespace Trade {

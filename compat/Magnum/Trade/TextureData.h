@@ -4,7 +4,6 @@
 
 #include "Magnum/Sampler.h"
 #include "Magnum/Math/Vector3.h"
-#include "Magnum/Trade/Trade.h"
 
 namespace Magnum { namespace Trade {
 

@@ -3,6 +3,8 @@
 #include <utility>
 
 #include "Corrade/Utility/Assert.h"
+#include "Corrade/Containers/StridedArrayView.h"
+#include "Magnum/ImageView.h"
 #include "Magnum/PixelFormat.h"
 #include "ImageProperties.h"
 

@@ -1,5 +1,7 @@
 #include "Corrade/Utility/Resource.h"
 
+#include "Corrade/Containers/ArrayView.h"
+#include "Corrade/Containers/StringView.h"
 #include "Corrade/Utility/Assert.h"
 
 namespace Corrade { namespace Utility {

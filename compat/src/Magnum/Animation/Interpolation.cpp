@@ -2,6 +2,8 @@
 
 #include <Corrade/Utility/Debug.h>
 
+#include "Magnum/Math/Quaternion.h"
+
 namespace Magnum { namespace Animation {
 
 using Corrade::Utility::Debug;
