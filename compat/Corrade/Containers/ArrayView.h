@@ -16,6 +16,12 @@ namespace Corrade { namespace Containers {
 namespace Implementation {
     template<class, class> struct ArrayViewConverter;
     template<class T> struct ErasedArrayViewConverter;
+
+    /* A view on U converts to a view on T. A separate template so the size
+       of T is only needed once a conversion is attempted, not already when a
+       view on an incomplete T gets declared. */
+    template<class U, class T, bool = std::is_convertible<U*, T*>::value> struct IsArrayViewCompatible: std::false_type {};
+    template<class U, class T> struct IsArrayViewCompatible<U, T, true>: std::integral_constant<bool, sizeof(U) == sizeof(T)> {};
 }
 
 /** Non-owning view on an array of @p T */
@@ -29,11 +35,11 @@ template<class T> class ArrayView {
         /** View on @p size items starting at @p data */
         constexpr /*implicit*/ ArrayView(T* data, std::size_t size) noexcept: _data{data}, _size{size} {}
         /** View on a fixed-size array */
-        template<class U, std::size_t size, class = typename std::enable_if<std::is_convertible<U*, T*>::value && sizeof(U) == sizeof(T)>::type> constexpr /*implicit*/ ArrayView(U(&data)[size]) noexcept: _data{data}, _size{size} {}
+        template<class U, std::size_t size, class = typename std::enable_if<Implementation::IsArrayViewCompatible<U, T>::value>::type> constexpr /*implicit*/ ArrayView(U(&data)[size]) noexcept: _data{data}, _size{size} {}
         /** Convert from a view on a compatible type */
-        template<class U, class = typename std::enable_if<std::is_convertible<U*, T*>::value && sizeof(U) == sizeof(T)>::type> constexpr /*implicit*/ ArrayView(ArrayView<U> view) noexcept: _data{view.data()}, _size{view.size()} {}
+        template<class U, class = typename std::enable_if<Implementation::IsArrayViewCompatible<U, T>::value>::type> constexpr /*implicit*/ ArrayView(ArrayView<U> view) noexcept: _data{view.data()}, _size{view.size()} {}
         /** Convert from a static view on a compatible type */
-        template<std::size_t size, class U, class = typename std::enable_if<std::is_convertible<U*, T*>::value && sizeof(U) == sizeof(T)>::type> constexpr /*implicit*/ ArrayView(StaticArrayView<size, U> view) noexcept: _data{view.data()}, _size{size} {}
+        template<std::size_t size, class U, class = typename std::enable_if<Implementation::IsArrayViewCompatible<U, T>::value>::type> constexpr /*implicit*/ ArrayView(StaticArrayView<size, U> view) noexcept: _data{view.data()}, _size{size} {}
         /** Convert from an external type */
         template<class U, class = decltype(Implementation::ArrayViewConverter<T, typename std::decay<U&&>::type>::from(std::declval<U&&>()))> constexpr /*implicit*/ ArrayView(U&& other) noexcept: ArrayView{Implementation::ArrayViewConverter<T, typename std::decay<U&&>::type>::from(static_cast<U&&>(other))} {}
 
@@ -141,8 +147,8 @@ template<std::size_t size_, class T> class StaticArrayView {
 
         constexpr /*implicit*/ StaticArrayView(std::nullptr_t = nullptr) noexcept: _data{} {}
         constexpr explicit StaticArrayView(T* data) noexcept: _data{data} {}
-        template<class U, class = typename std::enable_if<std::is_convertible<U*, T*>::value && sizeof(U) == sizeof(T)>::type> constexpr /*implicit*/ StaticArrayView(U(&data)[size_]) noexcept: _data{data} {}
-        template<class U, class = typename std::enable_if<std::is_convertible<U*, T*>::value && sizeof(U) == sizeof(T)>::type> constexpr /*implicit*/ StaticArrayView(StaticArrayView<size_, U> view) noexcept: _data{view.data()} {}
+        template<class U, class = typename std::enable_if<Implementation::IsArrayViewCompatible<U, T>::value>::type> constexpr /*implicit*/ StaticArrayView(U(&data)[size_]) noexcept: _data{data} {}
+        template<class U, class = typename std::enable_if<Implementation::IsArrayViewCompatible<U, T>::value>::type> constexpr /*implicit*/ StaticArrayView(StaticArrayView<size_, U> view) noexcept: _data{view.data()} {}
 
         constexpr T* data() const { return _data; }
         constexpr std::size_t size() const { return size_; }

@@ -162,14 +162,14 @@ template<unsigned dimensions, class T> class StridedArrayView {
         StridedArrayView(ArrayView<T> data, const Size& size) noexcept: StridedArrayView{data, data.data(), size, packedStride(size)} {}
 
         /** One-dimensional view on a contiguous view */
-        template<class U, unsigned d = dimensions, class = typename std::enable_if<d == 1 && std::is_convertible<U*, T*>::value && sizeof(U) == sizeof(T)>::type> constexpr /*implicit*/ StridedArrayView(ArrayView<U> view) noexcept: _data{view.data()}, _size{view.size()}, _stride{std::ptrdiff_t(sizeof(T))} {}
-        template<class U, std::size_t size, unsigned d = dimensions, class = typename std::enable_if<d == 1 && std::is_convertible<U*, T*>::value && sizeof(U) == sizeof(T)>::type> constexpr /*implicit*/ StridedArrayView(U(&data)[size]) noexcept: _data{data}, _size{size}, _stride{std::ptrdiff_t(sizeof(T))} {}
-        template<std::size_t size, class U, unsigned d = dimensions, class = typename std::enable_if<d == 1 && std::is_convertible<U*, T*>::value && sizeof(U) == sizeof(T)>::type> constexpr /*implicit*/ StridedArrayView(StaticArrayView<size, U> view) noexcept: _data{view.data()}, _size{size}, _stride{std::ptrdiff_t(sizeof(T))} {}
+        template<class U, unsigned d = dimensions, class = typename std::enable_if<d == 1 && Implementation::IsArrayViewCompatible<U, T>::value>::type> constexpr /*implicit*/ StridedArrayView(ArrayView<U> view) noexcept: _data{view.data()}, _size{view.size()}, _stride{std::ptrdiff_t(sizeof(T))} {}
+        template<class U, std::size_t size, unsigned d = dimensions, class = typename std::enable_if<d == 1 && Implementation::IsArrayViewCompatible<U, T>::value>::type> constexpr /*implicit*/ StridedArrayView(U(&data)[size]) noexcept: _data{data}, _size{size}, _stride{std::ptrdiff_t(sizeof(T))} {}
+        template<std::size_t size, class U, unsigned d = dimensions, class = typename std::enable_if<d == 1 && Implementation::IsArrayViewCompatible<U, T>::value>::type> constexpr /*implicit*/ StridedArrayView(StaticArrayView<size, U> view) noexcept: _data{view.data()}, _size{size}, _stride{std::ptrdiff_t(sizeof(T))} {}
         /** One-dimensional view on anything convertible to a contiguous view, such as an Array */
         template<class U, unsigned d = dimensions, class = typename std::enable_if<d == 1 && !Implementation::IsStridedArrayView<typename std::decay<U>::type>::value && !std::is_array<typename std::remove_reference<U>::type>::value && std::is_convertible<U&&, ArrayView<T>>::value>::type> /*implicit*/ StridedArrayView(U&& other) noexcept: StridedArrayView{ArrayView<T>(static_cast<U&&>(other))} {}
 
         /** Convert from a view on a compatible type */
-        template<class U, class = typename std::enable_if<std::is_convertible<U*, T*>::value && sizeof(U) == sizeof(T)>::type> constexpr /*implicit*/ StridedArrayView(const StridedArrayView<dimensions, U>& other) noexcept: _data{other._data}, _size{other._size}, _stride{other._stride} {}
+        template<class U, class = typename std::enable_if<Implementation::IsArrayViewCompatible<U, T>::value>::type> constexpr /*implicit*/ StridedArrayView(const StridedArrayView<dimensions, U>& other) noexcept: _data{other._data}, _size{other._size}, _stride{other._stride} {}
 
         /** Type-erased data pointer */
         constexpr ErasedType* data() const { return _data; }

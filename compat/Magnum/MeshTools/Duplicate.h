@@ -7,8 +7,7 @@
 #include "Corrade/Containers/Array.h"
 #include "Corrade/Containers/StridedArrayView.h"
 #include "Magnum/Magnum.h"
-/* Complete type needed by the compat ArrayView for the {} default argument */
-#include "Magnum/Trade/MeshData.h"
+#include "Magnum/Trade/Trade.h"
 
 namespace Magnum { namespace MeshTools {
 

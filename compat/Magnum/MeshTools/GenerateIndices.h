@@ -2,10 +2,7 @@
 #define Magnum_MeshTools_GenerateIndices_h
 /* Index buffers for strip, loop and fan primitives, quads and whole meshes */
 
-#include "Corrade/Containers/Array.h"
-#include "Corrade/Containers/StridedArrayView.h"
 #include "Magnum/Magnum.h"
-#include "Magnum/Mesh.h"
 #include "Magnum/Trade/Trade.h"
 
 namespace Magnum { namespace MeshTools {

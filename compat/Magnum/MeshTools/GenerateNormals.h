@@ -2,10 +2,7 @@
 #define Magnum_MeshTools_GenerateNormals_h
 /* Flat and smooth normal generation */
 
-#include "Corrade/Containers/Array.h"
-#include "Corrade/Containers/StridedArrayView.h"
 #include "Magnum/Magnum.h"
-#include "Magnum/Math/Vector3.h"
 
 namespace Magnum { namespace MeshTools {
 

@@ -5,14 +5,10 @@
 #include <initializer_list>
 
 #include "Corrade/Containers/Array.h"
-#include "Corrade/Containers/ArrayView.h"
 #include "Corrade/Containers/EnumSet.h"
-#include "Corrade/Containers/StridedArrayView.h"
 #include "Magnum/Magnum.h"
-#include "Magnum/Mesh.h"
 #include "Magnum/MeshTools/InterleaveFlags.h"
-/* Complete type needed by the compat ArrayView for the {} default arguments */
-#include "Magnum/Trade/MeshData.h"
+#include "Magnum/Trade/Trade.h"
 
 namespace Magnum { namespace MeshTools {
 

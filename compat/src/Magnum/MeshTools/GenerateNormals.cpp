@@ -1,5 +1,7 @@
 #include "Magnum/MeshTools/GenerateNormals.h"
 
+#include "Corrade/Containers/Array.h"
+#include "Corrade/Containers/StridedArrayView.h"
 #include "Corrade/Utility/Assert.h"
 #include "Magnum/Math/Angle.h"
 #include "Magnum/Math/Functions.h"
