@@ -34,6 +34,9 @@ Corrade::Utility::Debug& operator<<(Corrade::Utility::Debug& debug, Extrapolatio
 
 namespace Implementation {
     template<class V> struct ResultTraits { typedef typename std::remove_const<V>::type Type; };
+    /* A spline point interpolates to its underlying type */
+    template<class T> struct ResultTraits<Math::CubicHermite<T>> { typedef T Type; };
+    template<class T> struct ResultTraits<const Math::CubicHermite<T>> { typedef T Type; };
 
     template<class V, class R> struct TypeTraits;
 
@@ -59,6 +62,13 @@ namespace Implementation {
     /* Quaternions prefer the more precise slerp */
     template<class T> struct TypeTraits<Math::Quaternion<T>, Math::Quaternion<T>> {
         typedef Math::Quaternion<T>(*Interpolator)(const Math::Quaternion<T>&, const Math::Quaternion<T>&, Float);
+        static Interpolator interpolator(Interpolation interpolation);
+    };
+
+    /* Spline points: select() and lerp() use the points, splerp() the whole
+       spline; defined for Float, Vector2, Vector3 and Quaternion */
+    template<class T> struct TypeTraits<Math::CubicHermite<T>, T> {
+        typedef T(*Interpolator)(const Math::CubicHermite<T>&, const Math::CubicHermite<T>&, Float);
         static Interpolator interpolator(Interpolation interpolation);
     };
 }

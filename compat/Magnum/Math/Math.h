@@ -64,6 +64,13 @@ namespace Implementation {
     template<class> struct StrictWeakOrdering;
 }
 
+template<class> class CubicHermite;
+template<class T> using CubicHermite1D = CubicHermite<T>;
+template<class T> using CubicHermite2D = CubicHermite<Vector2<T>>;
+template<class T> using CubicHermite3D = CubicHermite<Vector3<T>>;
+template<class T> using CubicHermiteComplex = CubicHermite<Complex<T>>;
+template<class T> using CubicHermiteQuaternion = CubicHermite<Quaternion<T>>;
+
 }}
 
 #endif

@@ -79,6 +79,11 @@ namespace Implementation {
     _c(Math::Vector3<Int>, Vector3i)
     _c(Math::Vector4<Int>, Vector4i)
     _c(Math::Quaternion<Float>, Quaternion)
+    _c(Math::CubicHermite1D<Float>, CubicHermite1D)
+    _c(Math::CubicHermite2D<Float>, CubicHermite2D)
+    _c(Math::CubicHermite3D<Float>, CubicHermite3D)
+    _c(Math::CubicHermiteComplex<Float>, CubicHermiteComplex)
+    _c(Math::CubicHermiteQuaternion<Float>, CubicHermiteQuaternion)
     #undef _c
 }
 

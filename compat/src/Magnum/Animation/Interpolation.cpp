@@ -2,6 +2,7 @@
 
 #include <Corrade/Utility/Debug.h>
 
+#include "Magnum/Math/CubicHermite.h"
 #include "Magnum/Math/Quaternion.h"
 
 namespace Magnum { namespace Animation {
@@ -56,6 +57,21 @@ template<class T> auto TypeTraits<Math::Quaternion<T>, Math::Quaternion<T>>::int
 }
 
 template struct TypeTraits<Math::Quaternion<Float>, Math::Quaternion<Float>>;
+
+template<class T> auto TypeTraits<Math::CubicHermite<T>, T>::interpolator(const Interpolation interpolation) -> Interpolator {
+    switch(interpolation) {
+        case Interpolation::Constant: return Math::select;
+        case Interpolation::Linear: return Math::lerp;
+        case Interpolation::Spline: return Math::splerp;
+        case Interpolation::Custom: break;
+    }
+    CORRADE_ASSERT_UNREACHABLE("Animation::interpolatorFor(): can't deduce interpolator function for" << interpolation, {});
+}
+
+template struct TypeTraits<Math::CubicHermite<Float>, Float>;
+template struct TypeTraits<Math::CubicHermite<Math::Vector2<Float>>, Math::Vector2<Float>>;
+template struct TypeTraits<Math::CubicHermite<Math::Vector3<Float>>, Math::Vector3<Float>>;
+template struct TypeTraits<Math::CubicHermite<Math::Quaternion<Float>>, Math::Quaternion<Float>>;
 
 }
 
