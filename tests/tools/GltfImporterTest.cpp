@@ -17,6 +17,7 @@
 #include <Corrade/Containers/StridedArrayView.h>
 #include <Corrade/Utility/Debug.h>
 #include <Magnum/Math/Color.h>
+#include <Magnum/Math/CubicHermite.h>
 #include <Magnum/Math/Matrix4.h>
 #include <Magnum/Math/Quaternion.h>
 #include <Magnum/Animation/Track.h>
@@ -608,6 +609,162 @@ TEST(GltfImporterRealFileTest, AnimatedMorphCube) {
     /* Weights have no track target, the channels are skipped */
     EXPECT_EQ(animation->trackCount(), 0u);
 }
+
+/* A written file with CUBICSPLINE translation (keys 0, 2, 3) and rotation
+   (keys 0, 2) channels. Per key the file stores in-tangent, value and
+   out-tangent, tangents per unit of time. */
+std::string splineBuffer() {
+    const Float translationKeys[]{0.0f, 2.0f, 3.0f};
+    const Float translations[]{
+        7.0f, 7.0f, 7.0f,   0.0f, 0.0f, 0.0f,   1.0f, 0.0f, 0.0f,
+        0.0f, 3.0f, 0.0f,   2.0f, 1.0f, 0.0f,   0.0f, 0.0f, 4.0f,
+        1.0f, 1.0f, 1.0f,   2.0f, 2.0f, 2.0f,   5.0f, 5.0f, 5.0f};
+    const Float rotationKeys[]{0.0f, 2.0f};
+    const Float s = std::sqrt(0.5f);
+    const Float rotations[]{
+        /* The first value is twice a unit quaternion, as if badly rounded */
+        0.0f, 0.0f, 0.0f, 0.0f,   0.0f, 0.0f, 0.0f, 2.0f,   0.0f, 0.0f, 0.25f, 0.0f,
+        0.0f, 0.0f, 0.0f, 0.0f,   s, 0.0f, 0.0f, s,         9.0f, 9.0f, 9.0f, 9.0f};
+    return std::string{reinterpret_cast<const char*>(translationKeys), sizeof(translationKeys)} +
+        std::string{reinterpret_cast<const char*>(translations), sizeof(translations)} +
+        std::string{reinterpret_cast<const char*>(rotationKeys), sizeof(rotationKeys)} +
+        std::string{reinterpret_cast<const char*>(rotations), sizeof(rotations)};
+}
+
+/* Accessors 0 to 3 are the translation keys and values, the rotation keys
+   and values; more can be appended */
+std::string splineGltf(const std::string& samplers, const std::string& channels, const std::string& moreAccessors = "") {
+    const std::string buffer = splineBuffer();
+    return R"({"asset":{"version":"2.0"},"buffers":[{"byteLength":)" + std::to_string(buffer.size()) +
+        R"(,"uri":"data:application/octet-stream;base64,)" + base64(buffer) + R"("}],)"
+        R"("bufferViews":[{"buffer":0,"byteLength":12},{"buffer":0,"byteOffset":12,"byteLength":108},)"
+        R"({"buffer":0,"byteOffset":120,"byteLength":8},{"buffer":0,"byteOffset":128,"byteLength":96}],)"
+        R"("accessors":[{"bufferView":0,"componentType":5126,"count":3,"type":"SCALAR"},)"
+        R"({"bufferView":1,"componentType":5126,"count":9,"type":"VEC3"},)"
+        R"({"bufferView":2,"componentType":5126,"count":2,"type":"SCALAR"},)"
+        R"({"bufferView":3,"componentType":5126,"count":6,"type":"VEC4"})" + moreAccessors + R"(],)"
+        R"("nodes":[{},{}],"animations":[{"samplers":)" + samplers + R"(,"channels":)" + channels + "}]}";
+}
+
+const std::string SplineSamplers = R"([{"input":0,"output":1,"interpolation":"CUBICSPLINE"},{"input":2,"output":3,"interpolation":"CUBICSPLINE"}])";
+const std::string SplineChannels = R"([{"sampler":0,"target":{"node":0,"path":"translation"}},{"sampler":1,"target":{"node":1,"path":"rotation"}}])";
+
+TEST(GltfImporterSplineTest, TranslationAndRotation) {
+    const std::string file = splineGltf(SplineSamplers, SplineChannels);
+    GltfImporter importer;
+    ASSERT_TRUE(importer.openData(Containers::ArrayView<const void>{file.data(), file.size()}));
+    std::ostringstream warnings;
+    Containers::Optional<Trade::AnimationData> animation;
+    {
+        Utility::Warning redirect{&warnings};
+        animation = importer.animation(0);
+    }
+    ASSERT_TRUE(animation);
+    EXPECT_EQ(warnings.str(), "GltfImporter::animation(): quaternions in a rotation track were renormalized\n");
+    ASSERT_EQ(animation->trackCount(), 2u);
+    EXPECT_EQ(animation->duration(), (Range1D{0.0f, 3.0f}));
+
+    EXPECT_EQ(animation->trackTargetName(0), Trade::AnimationTrackTarget::Translation3D);
+    EXPECT_EQ(animation->trackTarget(0), 0u);
+    EXPECT_EQ(animation->trackType(0), Trade::AnimationTrackType::CubicHermite3D);
+    EXPECT_EQ(animation->trackResultType(0), Trade::AnimationTrackType::Vector3);
+    const auto translation = animation->track<CubicHermite3D>(0);
+    EXPECT_EQ(translation.interpolation(), Animation::Interpolation::Spline);
+    ASSERT_EQ(translation.keys().size(), 3u);
+    EXPECT_EQ(translation.keys()[1], 2.0f);
+    ASSERT_EQ(translation.values().size(), 3u);
+    /* Values as in the file; the out-tangent of key 0 and the in-tangent of
+       key 1 scaled by the interval 2 between them, the out-tangent of key 1
+       and the in-tangent of key 2 by the interval 1; the first in-tangent
+       and the last out-tangent as in the file */
+    EXPECT_EQ(translation.values()[0], (CubicHermite3D{Vector3{7.0f}, Vector3{0.0f}, Vector3{2.0f, 0.0f, 0.0f}}));
+    EXPECT_EQ(translation.values()[1], (CubicHermite3D{Vector3{0.0f, 6.0f, 0.0f}, Vector3{2.0f, 1.0f, 0.0f}, Vector3{0.0f, 0.0f, 4.0f}}));
+    EXPECT_EQ(translation.values()[2], (CubicHermite3D{Vector3{1.0f}, Vector3{2.0f}, Vector3{5.0f}}));
+
+    /* By hand with the file's numbers: at time 0.5 the segment is keys 0
+       to 1, interval d = 2, phase t = 0.25, t² = 0.0625, t³ = 0.015625;
+         h00 = 2t³ - 3t² + 1 = 0.84375, h10 = t³ - 2t² + t = 0.140625,
+         h01 = 3t² - 2t³ = 0.15625,     h11 = t³ - t² = -0.046875;
+       p = h00*(0, 0, 0) + h10*d*(1, 0, 0) + h01*(2, 1, 0) + h11*d*(0, 3, 0)
+         = (0.28125 + 0.3125, 0.15625 - 0.28125, 0) = (0.59375, -0.125, 0).
+       At time 2.5 the segment is keys 1 to 2, d = 1, t = 0.5;
+         h00 = 0.5, h10 = 0.125, h01 = 0.5, h11 = -0.125;
+       p = 0.5*(2, 1, 0) + 0.125*(0, 0, 4) + 0.5*(2, 2, 2) - 0.125*(1, 1, 1)
+         = (1.875, 1.375, 1.375) */
+    EXPECT_EQ(translation.at(0.5f), (Vector3{0.59375f, -0.125f, 0.0f}));
+    EXPECT_EQ(translation.at(2.5f), (Vector3{1.875f, 1.375f, 1.375f}));
+    /* At the keys the values, outside of them the ends */
+    EXPECT_EQ(translation.at(2.0f), (Vector3{2.0f, 1.0f, 0.0f}));
+    EXPECT_EQ(translation.at(-1.0f), Vector3{0.0f});
+    EXPECT_EQ(translation.at(9.0f), Vector3{2.0f});
+
+    EXPECT_EQ(animation->trackTargetName(1), Trade::AnimationTrackTarget::Rotation3D);
+    EXPECT_EQ(animation->trackTarget(1), 1u);
+    EXPECT_EQ(animation->trackType(1), Trade::AnimationTrackType::CubicHermiteQuaternion);
+    EXPECT_EQ(animation->trackResultType(1), Trade::AnimationTrackType::Quaternion);
+    const auto rotation = animation->track<CubicHermiteQuaternion>(1);
+    EXPECT_EQ(rotation.interpolation(), Animation::Interpolation::Spline);
+    ASSERT_EQ(rotation.values().size(), 2u);
+    /* The first value renormalized, tangents not; the out-tangent of key 0
+       and the in-tangent of key 1 scaled by the interval 2 */
+    const Float s = std::sqrt(0.5f);
+    EXPECT_EQ(rotation.values()[0].point(), Quaternion{});
+    EXPECT_EQ(rotation.values()[0].inTangent(), (Quaternion{Vector3{0.0f}, 0.0f}));
+    EXPECT_EQ(rotation.values()[0].outTangent(), (Quaternion{Vector3{0.0f, 0.0f, 0.5f}, 0.0f}));
+    EXPECT_EQ(rotation.values()[1].inTangent(), (Quaternion{Vector3{0.0f}, 0.0f}));
+    EXPECT_EQ(rotation.values()[1].point(), (Quaternion{Vector3{s, 0.0f, 0.0f}, s}));
+    EXPECT_EQ(rotation.values()[1].outTangent(), (Quaternion{Vector3{9.0f}, 9.0f}));
+
+    /* By hand: at time 1 the phase is t = 0.5, d = 2, so
+         p' = 0.5*(0, 0, 0, 1) + 0.125*2*(0, 0, 0.25, 0) + 0.5*(s, 0, 0, s)
+            = (0.353553, 0, 0.0625, 0.853553) with s = sqrt(0.5),
+         |p'| = sqrt(0.125 + 0.00390625 + 0.728553) = 0.925991,
+         p = p'/|p'| = (0.381811, 0, 0.067495, 0.921773) */
+    const Quaternion half = rotation.at(1.0f);
+    EXPECT_NEAR(half.vector().x(), 0.381811f, 1.0e-5f);
+    EXPECT_NEAR(half.vector().y(), 0.0f, 1.0e-5f);
+    EXPECT_NEAR(half.vector().z(), 0.067495f, 1.0e-5f);
+    EXPECT_NEAR(half.scalar(), 0.921773f, 1.0e-5f);
+    EXPECT_EQ(rotation.at(2.0f), (Quaternion{Vector3{s, 0.0f, 0.0f}, s}));
+}
+
+struct SplineErrorCase {
+    const char* name;
+    std::string data;
+    const char* errors;
+};
+
+const SplineErrorCase SplineErrorData[]{
+    {"ValuesNotThreePerKey", splineGltf(R"([{"input":0,"output":4,"interpolation":"CUBICSPLINE"}])", R"([{"sampler":0,"target":{"node":0,"path":"translation"}}])",
+        R"(,{"bufferView":1,"componentType":5126,"count":3,"type":"VEC3"})"),
+        "GltfImporter::animation(): sampler 0 has 3 keys but 3 values, expected three per key\n"},
+    {"OneKey", splineGltf(R"([{"input":4,"output":5,"interpolation":"CUBICSPLINE"}])", R"([{"sampler":0,"target":{"node":0,"path":"translation"}}])",
+        R"(,{"bufferView":0,"componentType":5126,"count":1,"type":"SCALAR"},{"bufferView":1,"componentType":5126,"count":3,"type":"VEC3"})"),
+        "GltfImporter::animation(): sampler 0 has 1 keys, a spline needs at least two\n"},
+    {"ZeroRotation", splineGltf(R"([{"input":2,"output":4,"interpolation":"CUBICSPLINE"}])", R"([{"sampler":0,"target":{"node":0,"path":"rotation"}}])",
+        /* Without a buffer view the values are all zeros */
+        R"(,{"componentType":5126,"count":6,"type":"VEC4"})"),
+        "GltfImporter::animation(): a rotation track has a quaternion that isn't finite and non-zero\n"},
+    {"UnknownInterpolation", splineGltf(R"([{"input":0,"output":1,"interpolation":"CATMULLROMSPLINE"}])", R"([{"sampler":0,"target":{"node":0,"path":"translation"}}])"),
+        "GltfImporter::animation(): sampler 0 has an unsupported interpolation CATMULLROMSPLINE\n"},
+};
+
+class GltfImporterSplineErrorTest: public testing::TestWithParam<SplineErrorCase> {};
+
+TEST_P(GltfImporterSplineErrorTest, OneErrorLineAndNoAnimation) {
+    const SplineErrorCase& data = GetParam();
+    GltfImporter importer;
+    std::ostringstream out;
+    {
+        Utility::Error redirect{&out};
+        ASSERT_TRUE(importer.openData(Containers::ArrayView<const void>{data.data.data(), data.data.size()}));
+        EXPECT_FALSE(importer.animation(0));
+    }
+    EXPECT_EQ(out.str(), data.errors);
+}
+
+INSTANTIATE_TEST_SUITE_P(Files, GltfImporterSplineErrorTest, testing::ValuesIn(SplineErrorData),
+    [](const testing::TestParamInfo<SplineErrorCase>& info) { return std::string{info.param.name}; });
 
 TEST(GltfImporterRealFileTest, Cameras) {
     const std::string path = modelPath("cameras/Cameras.gltf");

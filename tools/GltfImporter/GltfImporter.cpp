@@ -18,6 +18,7 @@
 #include <Corrade/Utility/Debug.h>
 #include <Magnum/Math/Color.h>
 #include <Magnum/Math/Constants.h>
+#include <Magnum/Math/CubicHermite.h>
 #include <Magnum/Math/Matrix4.h>
 #include <Magnum/Math/Quaternion.h>
 #include <Magnum/Animation/Track.h>
@@ -822,6 +823,42 @@ Int GltfImporter::doAnimationForName(const Containers::StringView name) { return
 
 Containers::String GltfImporter::doAnimationName(const UnsignedInt id) { return toString(_state->model.animations[id].name); }
 
+namespace {
+
+/* Exporters write rotations to a few decimals; false with an error if one
+   isn't finite and non-zero */
+bool renormalizeRotations(const Containers::StridedArrayView1D<Quaternion>& rotations) {
+    bool renormalized = false;
+    for(Quaternion& value: rotations) {
+        const Float length = value.length();
+        if(!(length > 0.0f) || !std::isfinite(length)) {
+            printError("animation", "a rotation track has a quaternion that isn't finite and non-zero");
+            return false;
+        }
+        if(!value.isNormalized()) {
+            value /= length;
+            renormalized = true;
+        }
+    }
+    if(renormalized)
+        Utility::Warning{} << "GltfImporter::animation(): quaternions in a rotation track were renormalized";
+    return true;
+}
+
+/* The file's tangents are per unit of time, the spline interpolators take
+   them per segment, whose phase goes from 0 to 1: the out-tangent of key k
+   is scaled by the interval to key k + 1, the in-tangent by the interval from
+   key k - 1. The first in-tangent and the last out-tangent belong to no
+   segment and stay as the file has them. */
+template<class T> void scaleSplineTangents(const Containers::ArrayView<const Float> keys, const Containers::ArrayView<Math::CubicHermite<T>> values) {
+    for(std::size_t k = 0; k != values.size(); ++k) {
+        if(k != 0) values[k].inTangent() *= keys[k] - keys[k - 1];
+        if(k + 1 != values.size()) values[k].outTangent() *= keys[k + 1] - keys[k];
+    }
+}
+
+}
+
 Containers::Optional<Trade::AnimationData> GltfImporter::doAnimation(const UnsignedInt id) {
     const tinygltf::Model& model = _state->model;
     const tinygltf::Animation& animation = model.animations[id];
@@ -859,6 +896,7 @@ Containers::Optional<Trade::AnimationData> GltfImporter::doAnimation(const Unsig
         const tinygltf::AnimationSampler& sampler = animation.samplers[channel.sampler];
         if(sampler.interpolation == "STEP") track.interpolation = Animation::Interpolation::Constant;
         else if(sampler.interpolation == "LINEAR" || sampler.interpolation.empty()) track.interpolation = Animation::Interpolation::Linear;
+        else if(sampler.interpolation == "CUBICSPLINE") track.interpolation = Animation::Interpolation::Spline;
         else {
             printError("animation", "sampler " + str(channel.sampler) + " has an unsupported interpolation " + sampler.interpolation);
             return {};
@@ -876,8 +914,14 @@ Containers::Optional<Trade::AnimationData> GltfImporter::doAnimation(const Unsig
             printError("animation", "sampler " + str(channel.sampler) + " output is " + typeName(track.output.type) + " of " + componentTypeName(track.output.componentType) + ", expected " + typeName(expectedType) + " of FLOAT");
             return {};
         }
-        if(track.input.count != track.output.count) {
-            printError("animation", "sampler " + str(channel.sampler) + " has " + str(track.input.count) + " keys but " + str(track.output.count) + " values");
+        /* A spline stores an in-tangent, a value and an out-tangent per key */
+        const std::size_t valuesPerKey = track.interpolation == Animation::Interpolation::Spline ? 3 : 1;
+        if(track.output.count != valuesPerKey*track.input.count) {
+            printError("animation", "sampler " + str(channel.sampler) + " has " + str(track.input.count) + " keys but " + str(track.output.count) + " values" + (valuesPerKey == 3 ? ", expected three per key" : ""));
+            return {};
+        }
+        if(valuesPerKey == 3 && track.input.count < 2) {
+            printError("animation", "sampler " + str(channel.sampler) + " has " + str(track.input.count) + " keys, a spline needs at least two");
             return {};
         }
         /* Interpolation expects ordered, finite keys */
@@ -904,27 +948,32 @@ Containers::Optional<Trade::AnimationData> GltfImporter::doAnimation(const Unsig
         std::memcpy(data.data() + offset, track.output.data.data(), track.output.data.size());
         offset += track.output.data.size();
         const Containers::ArrayView<const Float> keys = Containers::arrayCast<const Float>(data.slice(keyOffset, valueOffset));
+        const bool spline = track.interpolation == Animation::Interpolation::Spline;
         if(track.target == Trade::AnimationTrackTarget::Rotation3D) {
             /* Exporters write rotations to a few decimals, and interpolation
-               expects unit quaternions */
-            const Containers::ArrayView<Quaternion> mutableValues = Containers::arrayCast<Quaternion>(data.slice(valueOffset, offset));
-            bool renormalized = false;
-            for(Quaternion& value: mutableValues) {
-                const Float length = value.length();
-                if(!(length > 0.0f) || !std::isfinite(length)) {
-                    printError("animation", "a rotation track has a quaternion that isn't finite and non-zero");
-                    return {};
-                }
-                if(!value.isNormalized()) {
-                    value /= length;
-                    renormalized = true;
-                }
+               expects unit quaternions. Of a spline only the values are
+               rotations, its tangents aren't. */
+            const Containers::ArrayView<Quaternion> allValues = Containers::arrayCast<Quaternion>(data.slice(valueOffset, offset));
+            const Containers::StridedArrayView1D<Quaternion> rotations = spline ?
+                Containers::stridedArrayView(allValues).exceptPrefix(1).every(3) :
+                Containers::stridedArrayView(allValues);
+            if(!renormalizeRotations(rotations))
+                return {};
+            if(spline) {
+                const Containers::ArrayView<CubicHermiteQuaternion> values = Containers::arrayCast<CubicHermiteQuaternion>(data.slice(valueOffset, offset));
+                scaleSplineTangents(keys, values);
+                trackData[i] = Trade::AnimationTrackData{track.target, track.node,
+                    Animation::TrackView<const Float, const CubicHermiteQuaternion>{keys, Containers::ArrayView<const CubicHermiteQuaternion>{values}, track.interpolation, Animation::Extrapolation::Constant}};
+            } else {
+                const Containers::ArrayView<const Quaternion> values = allValues;
+                trackData[i] = Trade::AnimationTrackData{track.target, track.node,
+                    Animation::TrackView<const Float, const Quaternion>{keys, values, track.interpolation, Animation::Extrapolation::Constant}};
             }
-            if(renormalized)
-                Utility::Warning{} << "GltfImporter::animation(): quaternions in a rotation track were renormalized";
-            const Containers::ArrayView<const Quaternion> values = mutableValues;
+        } else if(spline) {
+            const Containers::ArrayView<CubicHermite3D> values = Containers::arrayCast<CubicHermite3D>(data.slice(valueOffset, offset));
+            scaleSplineTangents(keys, values);
             trackData[i] = Trade::AnimationTrackData{track.target, track.node,
-                Animation::TrackView<const Float, const Quaternion>{keys, values, track.interpolation, Animation::Extrapolation::Constant}};
+                Animation::TrackView<const Float, const CubicHermite3D>{keys, Containers::ArrayView<const CubicHermite3D>{values}, track.interpolation, Animation::Extrapolation::Constant}};
         } else {
             const Containers::ArrayView<const Vector3> values = Containers::arrayCast<const Vector3>(data.slice(valueOffset, offset));
             trackData[i] = Trade::AnimationTrackData{track.target, track.node,

@@ -25,8 +25,18 @@ namespace VelmoraEngine {
  * - one object per node; each scene has Parent and Transformation fields for
  *   the nodes it reaches, Mesh and MeshMaterial (one entry per primitive),
  *   Skin, Camera and Light (KHR_lights_punctual) where nodes reference them
- * - translation, rotation and scaling animations with STEP and LINEAR
- *   interpolation, one track per channel
+ * - translation, rotation and scaling animations, one track per channel:
+ *   STEP as Animation::Interpolation::Constant and LINEAR as
+ *   Animation::Interpolation::Linear over Vector3 / Quaternion values,
+ *   CUBICSPLINE as Animation::Interpolation::Spline over CubicHermite3D /
+ *   CubicHermiteQuaternion values (Math::splerp() interpolates them).
+ *   The file's tangents are per unit of time while Math::splerp() takes them
+ *   per segment, so on import the out-tangent of key k is multiplied by
+ *   t[k + 1] - t[k] and the in-tangent by t[k] - t[k - 1]; the track then
+ *   interpolates to the curve the file describes. The first in-tangent and
+ *   the last out-tangent take part in no segment and are kept as in the
+ *   file. Rotation values (not tangents) are renormalized where an exporter
+ *   rounded them, with a warning, for every interpolation.
  * - PNG and JPEG images, decoded in the file's row order (top row first),
  *   so together with the texture coordinates as stored they sample the texels
  *   glTF means when uploaded to GL as they are
