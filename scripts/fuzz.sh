@@ -1,7 +1,8 @@
 #!/usr/bin/env bash
 # Builds the glTF importer's libFuzzer target with clang and runs it for a
-# given number of seconds, seeded with Debian's glTF test models. New crashes
-# land in fuzz/crashers/, where GltfImporterTest replays them.
+# given number of seconds, seeded with Debian's glTF test models and the
+# written files in fuzz/seeds/. New crashes land in fuzz/crashers/, where
+# GltfImporterTest replays them.
 #   scripts/fuzz.sh [seconds] [extra libFuzzer options...]
 set -euo pipefail
 
@@ -23,6 +24,8 @@ models="$(dpkg -L assimp-testmodels | grep -m1 '/glTF2$' || true)"
 if [ -n "$models" ]; then
     find "$models" -type f \( -name '*.gltf' -o -name '*.glb' \) -exec cp -n {} "$seeds/" \;
 fi
+# Written files for what the Debian ones lack (CUBICSPLINE animations)
+cp -n "$root"/fuzz/seeds/* "$seeds/"
 
 export ASAN_OPTIONS="${ASAN_OPTIONS:-detect_leaks=1:abort_on_error=0:intercept_tls_get_addr=0:allocator_may_return_null=1}"
 export UBSAN_OPTIONS="${UBSAN_OPTIONS:-print_stacktrace=1:halt_on_error=1}"
