@@ -14,11 +14,17 @@ function(run)
 endfunction()
 
 run(${CMAKE_COMMAND} --install "${BUILD_DIR}" --prefix "${prefix}")
-run(${CMAKE_COMMAND} -S "${SOURCE_DIR}/examples/consumer" -B "${WORK_DIR}/build"
+# Called directly: the paths are lists, and passing them through run()
+# would split them into separate arguments
+execute_process(COMMAND ${CMAKE_COMMAND} -S "${SOURCE_DIR}/examples/consumer" -B "${WORK_DIR}/build"
     "-DCMAKE_PREFIX_PATH=${prefix};${PREFIX_PATH}"
     "-DCMAKE_MODULE_PATH=${MODULE_PATH}"
     "-DCMAKE_CXX_FLAGS=${CONSUMER_FLAGS}"
-    "-DCMAKE_EXE_LINKER_FLAGS=${CONSUMER_FLAGS}")
+    "-DCMAKE_EXE_LINKER_FLAGS=${CONSUMER_FLAGS}"
+    RESULT_VARIABLE result OUTPUT_VARIABLE output ERROR_VARIABLE output)
+if(NOT result EQUAL 0)
+    message(FATAL_ERROR "configuring the consumer failed:\n${output}")
+endif()
 run(${CMAKE_COMMAND} --build "${WORK_DIR}/build")
 run("${WORK_DIR}/build/velmora-consumer" ${CONSUMER_ARGS})
 message(STATUS "${output}")
