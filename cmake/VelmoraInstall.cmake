@@ -73,5 +73,5 @@ set(CPACK_DEBIAN_PACKAGE_SECTION libdevel)
 # Libraries the binaries link, found by dpkg-shlibdeps; the software
 # renderer and the headers users compile against on top
 set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
-set(CPACK_DEBIAN_PACKAGE_DEPENDS "libegl1, libepoxy0, libegl-mesa0, libgl1-mesa-dri, libepoxy-dev, libegl-dev")
+set(CPACK_DEBIAN_PACKAGE_DEPENDS "libegl-mesa0, libgl1-mesa-dri, libepoxy-dev, libegl-dev, nlohmann-json3-dev")
 include(CPack)
