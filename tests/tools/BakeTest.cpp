@@ -155,6 +155,19 @@ TEST(Bake, MalformedFileFailsAloneAndTheRestBakes) {
     EXPECT_TRUE(exists(out + "/preview.png"));
 }
 
+TEST(Bake, CompressedAtlasTakesAnImageOfPartialBlocks) {
+    /* BoxTextured's image is 211x211, not whole 4x4 blocks */
+    const std::string out = ::testing::TempDir() + "bake-compressed";
+    const BakeRun run = bake(out, "--compress '" + BoxTextured + "'");
+    ASSERT_EQ(run.exitCode, 0) << run.errors;
+    const json report = readReport(out);
+    EXPECT_EQ(report["atlas"]["format"], "BC3");
+    const json& atlas = report["files"][0]["images"][0]["atlas"];
+    EXPECT_TRUE(atlas["placed"].get<bool>());
+    EXPECT_EQ(atlas["bounds"][2].get<int>(), 212);
+    EXPECT_TRUE(exists(out + "/atlas-layer-0.png"));
+}
+
 TEST(Bake, VirtualTextureStoresSharedTilesOnce) {
     /* Two files with the same image */
     const std::string copy = ::testing::TempDir() + "BoxTexturedCopy.glb";

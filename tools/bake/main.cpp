@@ -336,7 +336,8 @@ CompressedImage2D compressBc3(const ImageView2D& image) {
         stb_compress_dxt_block(reinterpret_cast<unsigned char*>(data.data() + (by*blocks.x() + bx)*16),
             reinterpret_cast<const unsigned char*>(block), 1, STB_DXT_HIGHQUAL);
     }
-    return CompressedImage2D{CompressedPixelFormat::Bc3RGBAUnorm, image.size(), std::move(data)};
+    /* Whole blocks: GL takes a partial block only at the texture's edge */
+    return CompressedImage2D{CompressedPixelFormat::Bc3RGBAUnorm, blocks*4, std::move(data)};
 }
 
 bool writePng(const std::string& path, const Image2D& image) {
@@ -444,7 +445,9 @@ Int Baker::placeImage(const Image2D& image, json& report) {
     Int id;
     {
         Utility::Warning redirectWarning{&warnings};
-        id = _atlas->reserveImage(image.size(), false);
+        /* The atlas rounds sizes down to whole blocks, and compressed data
+           covers whole blocks, so a compressed image reserves them up */
+        id = _atlas->reserveImage(_options.compress ? (image.size() + Vector2i{3})/4*4 : image.size(), false);
     }
     if(id < 0) {
         report["atlas"] = {{"placed", false}, {"warnings", lines(warnings.str())}};
