@@ -83,9 +83,13 @@ template<std::size_t channelCount> void fillPixels(const Containers::StridedArra
     }
 }
 
-/* Single-precision float closest to 1/257; float(c)*k truncated equals
-   floor(c/257) for every 16-bit c */
-constexpr Float Inverse257 = 0x1.fe01fep-9f;
+/* floor(c/257) for every 16-bit c, which is what truncating c times the
+   float closest to 1/257 gives as well: the high half of c*0xff01 shifted
+   right by 8. Kept within 16-bit lanes, so it vectorizes to one multiply
+   and one shift per eight channels. */
+inline UnsignedByte divide257(const UnsignedShort c) {
+    return UnsignedByte(UnsignedShort((UnsignedInt(c)*0xff01u) >> 16) >> 8);
+}
 
 template<std::size_t channelCount> void convertPixels(const Containers::StridedArrayView2D<const Math::Vector<channelCount, UnsignedShort>>& src, const Containers::StridedArrayView2D<Math::Vector<channelCount, UnsignedByte>>& dst) {
     const Containers::Size2D size = src.size();
@@ -96,16 +100,22 @@ template<std::size_t channelCount> void convertPixels(const Containers::StridedA
     const char* srcRow = static_cast<const char*>(src.data());
     char* dstRow = static_cast<char*>(dst.data());
 
-    /* Pixels adjacent in both rows: one flat run of channels per row, which
-       the compiler vectorizes */
+    /* Pixels adjacent in both rows: one flat run of channels per row, or a
+       single run for the whole image if the rows are adjacent as well */
     if(srcStride[1] == std::ptrdiff_t(sizeof(Math::Vector<channelCount, UnsignedShort>)) &&
        dstStride[1] == std::ptrdiff_t(sizeof(Math::Vector<channelCount, UnsignedByte>))) {
-        const std::size_t channels = size[1]*channelCount;
-        for(std::size_t y = 0; y != size[0]; ++y, srcRow += srcStride[0], dstRow += dstStride[0]) {
-            const UnsignedShort* from = reinterpret_cast<const UnsignedShort*>(srcRow);
-            UnsignedByte* to = reinterpret_cast<UnsignedByte*>(dstRow);
+        std::size_t rows = size[0];
+        std::size_t channels = size[1]*channelCount;
+        if(srcStride[0] == std::ptrdiff_t(channels*sizeof(UnsignedShort)) &&
+           dstStride[0] == std::ptrdiff_t(channels)) {
+            channels *= rows;
+            rows = 1;
+        }
+        for(std::size_t y = 0; y != rows; ++y, srcRow += srcStride[0], dstRow += dstStride[0]) {
+            const UnsignedShort* const from = reinterpret_cast<const UnsignedShort*>(srcRow);
+            UnsignedByte* const to = reinterpret_cast<UnsignedByte*>(dstRow);
             for(std::size_t i = 0; i != channels; ++i)
-                to[i] = UnsignedByte(Int(Float(from[i])*Inverse257));
+                to[i] = divide257(from[i]);
         }
         return;
     }
@@ -117,7 +127,7 @@ template<std::size_t channelCount> void convertPixels(const Containers::StridedA
             const UnsignedShort* in = reinterpret_cast<const UnsignedShort*>(from);
             UnsignedByte* out = reinterpret_cast<UnsignedByte*>(to);
             for(std::size_t c = 0; c != channelCount; ++c)
-                out[c] = UnsignedByte(Int(Float(in[c])*Inverse257));
+                out[c] = divide257(in[c]);
         }
     }
 }
