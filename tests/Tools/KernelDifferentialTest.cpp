@@ -8,6 +8,7 @@
 #include <tuple>
 #include <Corrade/Containers/Array.h>
 #include <Corrade/Containers/StridedArrayView.h>
+#include <Corrade/Utility/Algorithms.h>
 #include <Corrade/Utility/Assert.h>
 #include <Magnum/ImageView.h>
 #include <Magnum/PixelFormat.h>
@@ -203,6 +204,109 @@ TEST(KernelDifferentialConvertValueTest, EveryValue) {
 INSTANTIATE_TEST_SUITE_P(, KernelDifferentialConvertTest,
     testing::Combine(testing::ValuesIn(ConvertCases), testing::Values(Storage::Tight, Storage::Padded, Storage::Windowed)),
     [](const testing::TestParamInfo<std::tuple<ConvertCase, Storage>>& info) {
+        return std::string{std::get<0>(info.param).name} + "_" + storageName(std::get<1>(info.param));
+    });
+
+/* ImageTools::tile() as it was before the rows were copied directly */
+namespace TileReference {
+
+Containers::StridedArrayView3D<const char> pixelsInRange(const ImageView2D& image, const Range2Di& range) {
+    return image.pixels().slice(
+        {std::size_t(range.min().y()), std::size_t(range.min().x()), 0},
+        {std::size_t(range.max().y()), std::size_t(range.max().x()), image.pixelSize()});
+}
+
+Containers::StridedArrayView3D<char> pixelsInRange(const MutableImageView2D& image, const Range2Di& range) {
+    return image.pixels().slice(
+        {std::size_t(range.min().y()), std::size_t(range.min().x()), 0},
+        {std::size_t(range.max().y()), std::size_t(range.max().x()), image.pixelSize()});
+}
+
+inline Int wrap(const Int coordinate, const Int size) {
+    const Int wrapped = coordinate % size;
+    return wrapped < 0 ? wrapped + size : wrapped;
+}
+
+void copyRange(const ImageView2D& src, const Range2Di& srcRange, MutableImageView2D& dst, const Range2Di& dstRange) {
+    Utility::copy(pixelsInRange(src, srcRange), pixelsInRange(dst, dstRange));
+}
+
+bool tile(const ImageView2D& src, MutableImageView2D& dst, const Vector2i& tileSize, const int index, const Vector2i& border) {
+    const Vector2i imageSize = src.size();
+    const Int tilesPerRow = Int(std::ceil(Float(imageSize.x())/Float(tileSize.x())));
+
+    const Vector2i tile{index % tilesPerRow, index/tilesPerRow};
+    const Range2Di bordered{tile*tileSize - border, (tile + Vector2i{1})*tileSize + border};
+
+    if(!(imageSize.x() % tileSize.x()) && !(imageSize.y() % tileSize.y())) {
+        const Vector2i size = bordered.size();
+        for(Int y = 0; y != size.y(); ) {
+            const Int fromY = wrap(bordered.min().y() + y, imageSize.y());
+            const Int height = Math::min(imageSize.y() - fromY, size.y() - y);
+            for(Int x = 0; x != size.x(); ) {
+                const Int fromX = wrap(bordered.min().x() + x, imageSize.x());
+                const Int width = Math::min(imageSize.x() - fromX, size.x() - x);
+                copyRange(src, {{fromX, fromY}, {fromX + width, fromY + height}}, dst, {{x, y}, {x + width, y + height}});
+                x += width;
+            }
+            y += height;
+        }
+        return true;
+    }
+
+    const Range2Di clipped = Math::intersect(bordered, Range2Di{{}, imageSize});
+    if(clipped.size().x() > 0 && clipped.size().y() > 0)
+        copyRange(src, clipped, dst, clipped.translated(-bordered.min()));
+    return true;
+}
+
+}
+
+struct TileCase {
+    const char* name;
+    PixelFormat format;
+    Vector2i imageSize, tileSize, border;
+};
+
+const TileCase TileCases[]{
+    {"OnePixel", PixelFormat::RGBA8Unorm, {1, 1}, {1, 1}, {0, 0}},
+    {"OnePixelBordered", PixelFormat::RGBA8Unorm, {1, 1}, {1, 1}, {2, 3}},
+    {"WholeTilesNoBorder", PixelFormat::RGBA8Unorm, {12, 8}, {4, 4}, {0, 0}},
+    {"WholeTilesBorder", PixelFormat::RGBA8Unorm, {12, 8}, {4, 4}, {1, 1}},
+    {"WholeTilesOddWidth", PixelFormat::RGB8Unorm, {15, 6}, {5, 3}, {2, 1}},
+    {"WholeTilesBorderWiderThanTile", PixelFormat::R8Unorm, {9, 6}, {3, 2}, {5, 4}},
+    {"WholeTilesBorderWiderThanImage", PixelFormat::RG8Unorm, {6, 4}, {3, 2}, {8, 9}},
+    {"WholeTilesOneTile", PixelFormat::RGBA16Unorm, {7, 5}, {7, 5}, {3, 2}},
+    {"PartialTiles", PixelFormat::RGBA8Unorm, {13, 9}, {4, 4}, {2, 2}},
+    {"PartialTilesOneAxis", PixelFormat::RGB8Unorm, {12, 9}, {4, 4}, {1, 3}},
+    {"PartialTilesTileBiggerThanImage", PixelFormat::R8Unorm, {5, 3}, {8, 8}, {1, 1}},
+    {"ManyTiles", PixelFormat::RGBA8Unorm, {66, 33}, {11, 11}, {2, 2}},
+};
+
+class KernelDifferentialTileTest: public testing::TestWithParam<std::tuple<TileCase, Storage>> {};
+
+TEST_P(KernelDifferentialTileTest, SameBytesAsBefore) {
+    const TileCase& data = std::get<0>(GetParam());
+    const Storage storage = std::get<1>(GetParam());
+
+    std::mt19937 random{77};
+    const RandomImage src{pixelStorage(storage, data.imageSize), data.format, data.imageSize, random};
+    const Vector2i tiles = (data.imageSize + data.tileSize - Vector2i{1})/data.tileSize;
+    /* A destination one pixel bigger than needed, whose extra pixels stay */
+    const Vector2i dstSize = data.tileSize + 2*data.border + Vector2i{1};
+    for(Int index = 0; index != tiles.product(); ++index) {
+        SCOPED_TRACE(testing::Message{} << "tile " << index);
+        RandomImage expected{pixelStorage(storage, dstSize), data.format, dstSize, random};
+        RandomImage actual{expected};
+        ASSERT_TRUE(TileReference::tile(src.view, expected.view, data.tileSize, index, data.border));
+        ASSERT_TRUE(ImageTools::tile(src.view, actual.view, data.tileSize, index, data.border));
+        EXPECT_TRUE(actual == expected);
+    }
+}
+
+INSTANTIATE_TEST_SUITE_P(, KernelDifferentialTileTest,
+    testing::Combine(testing::ValuesIn(TileCases), testing::Values(Storage::Tight, Storage::Padded, Storage::Windowed)),
+    [](const testing::TestParamInfo<std::tuple<TileCase, Storage>>& info) {
         return std::string{std::get<0>(info.param).name} + "_" + storageName(std::get<1>(info.param));
     });
 
