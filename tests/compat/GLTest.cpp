@@ -96,7 +96,7 @@ TEST(GLVersion, Encoding) {
     EXPECT_EQ(GL::version(GL::Version::GLES300).second(), 0);
     EXPECT_TRUE(GL::isVersionES(GL::Version::GLES200));
     EXPECT_FALSE(GL::isVersionES(GL::Version::GL460));
-    EXPECT_EQ(GL::Extensions::ARB::invalidate_subdata::string(), "GL_ARB_invalidate_subdata");
+    EXPECT_STREQ(GL::Extensions::ARB::invalidate_subdata::string(), "GL_ARB_invalidate_subdata");
     EXPECT_EQ(GL::Extensions::ARB::invalidate_subdata::coreVersion(), GL::Version::GL430);
 }
 

@@ -4,8 +4,8 @@
 
 #include "Corrade/Containers/EnumSet.h"
 #include "Magnum/Magnum.h"
-#include "Magnum/Image.h"
 #include "Magnum/Math/Range.h"
+#include "Magnum/GL/AbstractObject.h"
 #include "Magnum/GL/GL.h"
 
 namespace Magnum { namespace GL {

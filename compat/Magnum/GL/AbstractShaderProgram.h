@@ -2,18 +2,9 @@
 #define Magnum_GL_AbstractShaderProgram_h
 /* Base of GL shader programs */
 
-#include <initializer_list>
-
-#include "Corrade/Containers/ArrayView.h"
-#include "Corrade/Containers/Pair.h"
-#include "Corrade/Containers/Reference.h"
-#include "Corrade/Containers/String.h"
-#include "Corrade/Containers/StringView.h"
-#include "Magnum/Magnum.h"
-#include "Magnum/Math/RectangularMatrix.h"
-#include "Magnum/Math/Vector4.h"
 #include "Magnum/Tags.h"
 #include "Magnum/GL/AbstractObject.h"
+#include "Magnum/GL/GL.h"
 
 namespace Magnum { namespace GL {
 
@@ -88,51 +79,21 @@ class AbstractShaderProgram: public AbstractObject {
         Int uniformLocation(Containers::StringView name);
 
         /** @brief Set a uniform value */
-        void setUniform(Int location, const Float& value) {
-            setUniform(location, Containers::ArrayView<const Float>{&value, 1});
-        }
-        void setUniform(Int location, const Math::Vector<2, Float>& value) {
-            setUniform(location, Containers::ArrayView<const Math::Vector<2, Float>>{&value, 1});
-        } /**< @overload */
-        void setUniform(Int location, const Math::Vector<3, Float>& value) {
-            setUniform(location, Containers::ArrayView<const Math::Vector<3, Float>>{&value, 1});
-        } /**< @overload */
-        void setUniform(Int location, const Math::Vector<4, Float>& value) {
-            setUniform(location, Containers::ArrayView<const Math::Vector<4, Float>>{&value, 1});
-        } /**< @overload */
-        void setUniform(Int location, const Int& value) {
-            setUniform(location, Containers::ArrayView<const Int>{&value, 1});
-        } /**< @overload */
-        void setUniform(Int location, const Math::Vector<2, Int>& value) {
-            setUniform(location, Containers::ArrayView<const Math::Vector<2, Int>>{&value, 1});
-        } /**< @overload */
-        void setUniform(Int location, const Math::Vector<3, Int>& value) {
-            setUniform(location, Containers::ArrayView<const Math::Vector<3, Int>>{&value, 1});
-        } /**< @overload */
-        void setUniform(Int location, const Math::Vector<4, Int>& value) {
-            setUniform(location, Containers::ArrayView<const Math::Vector<4, Int>>{&value, 1});
-        } /**< @overload */
-        void setUniform(Int location, const UnsignedInt& value) {
-            setUniform(location, Containers::ArrayView<const UnsignedInt>{&value, 1});
-        } /**< @overload */
-        void setUniform(Int location, const Math::Vector<2, UnsignedInt>& value) {
-            setUniform(location, Containers::ArrayView<const Math::Vector<2, UnsignedInt>>{&value, 1});
-        } /**< @overload */
-        void setUniform(Int location, const Math::Vector<3, UnsignedInt>& value) {
-            setUniform(location, Containers::ArrayView<const Math::Vector<3, UnsignedInt>>{&value, 1});
-        } /**< @overload */
-        void setUniform(Int location, const Math::Vector<4, UnsignedInt>& value) {
-            setUniform(location, Containers::ArrayView<const Math::Vector<4, UnsignedInt>>{&value, 1});
-        } /**< @overload */
-        void setUniform(Int location, const Math::RectangularMatrix<2, 2, Float>& value) {
-            setUniform(location, Containers::ArrayView<const Math::RectangularMatrix<2, 2, Float>>{&value, 1});
-        } /**< @overload */
-        void setUniform(Int location, const Math::RectangularMatrix<3, 3, Float>& value) {
-            setUniform(location, Containers::ArrayView<const Math::RectangularMatrix<3, 3, Float>>{&value, 1});
-        } /**< @overload */
-        void setUniform(Int location, const Math::RectangularMatrix<4, 4, Float>& value) {
-            setUniform(location, Containers::ArrayView<const Math::RectangularMatrix<4, 4, Float>>{&value, 1});
-        } /**< @overload */
+        void setUniform(Int location, Float value);
+        void setUniform(Int location, const Math::Vector<2, Float>& value); /**< @overload */
+        void setUniform(Int location, const Math::Vector<3, Float>& value); /**< @overload */
+        void setUniform(Int location, const Math::Vector<4, Float>& value); /**< @overload */
+        void setUniform(Int location, Int value); /**< @overload */
+        void setUniform(Int location, const Math::Vector<2, Int>& value); /**< @overload */
+        void setUniform(Int location, const Math::Vector<3, Int>& value); /**< @overload */
+        void setUniform(Int location, const Math::Vector<4, Int>& value); /**< @overload */
+        void setUniform(Int location, UnsignedInt value); /**< @overload */
+        void setUniform(Int location, const Math::Vector<2, UnsignedInt>& value); /**< @overload */
+        void setUniform(Int location, const Math::Vector<3, UnsignedInt>& value); /**< @overload */
+        void setUniform(Int location, const Math::Vector<4, UnsignedInt>& value); /**< @overload */
+        void setUniform(Int location, const Math::RectangularMatrix<2, 2, Float>& value); /**< @overload */
+        void setUniform(Int location, const Math::RectangularMatrix<3, 3, Float>& value); /**< @overload */
+        void setUniform(Int location, const Math::RectangularMatrix<4, 4, Float>& value); /**< @overload */
 
         /** @brief Set a uniform array */
         void setUniform(Int location, Containers::ArrayView<const Float> values);

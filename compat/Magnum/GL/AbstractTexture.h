@@ -2,28 +2,16 @@
 #define Magnum_GL_AbstractTexture_h
 /* Base of GL texture wrappers */
 
-#include <cstddef>
-
 #include "Magnum/Magnum.h"
 #include "Magnum/Tags.h"
-#include "Magnum/Math/Vector3.h"
 #include "Magnum/GL/AbstractObject.h"
-#include "Magnum/GL/Sampler.h"
+#include "Magnum/GL/GL.h"
 
 namespace Magnum { namespace GL {
 
 namespace Implementation {
     /* Byte size of pixel data of given size laid out with given storage */
     std::size_t imageDataSizeFor(const PixelStorage& storage, UnsignedInt pixelSize, const Vector3i& size);
-
-    /* Sizes and offsets of any dimension count padded to three components */
-    inline Vector3i vector3(Int x, Int fill) { return {x, fill, fill}; }
-    inline Vector3i vector3(const Math::Vector2<Int>& v, Int fill) { return {v.x(), v.y(), fill}; }
-    inline Vector3i vector3(const Math::Vector3<Int>& v, Int) { return v; }
-    template<UnsignedInt dimensions> struct VectorFrom3;
-    template<> struct VectorFrom3<1> { static Int get(const Vector3i& v) { return v.x(); } };
-    template<> struct VectorFrom3<2> { static Math::Vector2<Int> get(const Vector3i& v) { return {v.x(), v.y()}; } };
-    template<> struct VectorFrom3<3> { static Math::Vector3<Int> get(const Vector3i& v) { return v; } };
 }
 
 /** @brief Base for textures */

@@ -4,7 +4,6 @@
 
 #include <cstddef>
 
-#include "Corrade/Containers/Array.h"
 #include "Corrade/Containers/ArrayView.h"
 #include "Magnum/Tags.h"
 #include "Magnum/GL/AbstractObject.h"

@@ -5,10 +5,9 @@
 #include <initializer_list>
 
 #include "Corrade/Containers/EnumSet.h"
-#include "Corrade/Containers/StringView.h"
+#include "Magnum/Magnum.h"
 #include "Magnum/Tags.h"
-#include "Magnum/GL/Extensions.h"
-#include "Magnum/GL/Version.h"
+#include "Magnum/GL/GL.h"
 
 namespace Magnum { namespace GL {
 

@@ -2,16 +2,9 @@
 #define Magnum_GL_Extensions_h
 /* Compile-time information about the OpenGL extensions the library knows */
 
-#include <cstddef>
-
-#include "Corrade/Containers/StringView.h"
 #include "Magnum/GL/Version.h"
 
 namespace Magnum { namespace GL {
-
-namespace Implementation {
-    enum: std::size_t { ExtensionCount = 24 };
-}
 
 /** @brief Compile-time information about OpenGL extensions */
 namespace Extensions {
@@ -21,11 +14,7 @@ namespace Extensions {
         enum: std::size_t { Index = index };                                \
         constexpr static Version requiredVersion() { return Version::required; } \
         constexpr static Version coreVersion() { return Version::core; }    \
-        constexpr static Containers::StringView string() {                  \
-            return Containers::StringView{"GL_" #vendor "_" #extension,     \
-                sizeof("GL_" #vendor "_" #extension) - 1,                   \
-                Containers::StringViewFlag::Global|Containers::StringViewFlag::NullTerminated}; \
-        }                                                                   \
+        constexpr static const char* string() { return "GL_" #vendor "_" #extension; } \
     };
 
 /** @brief ARB extensions */

@@ -8,6 +8,11 @@
 
 namespace Magnum { namespace GL {
 
+namespace Implementation {
+    /* Known extensions, Context keeps a status for each */
+    enum: std::size_t { ExtensionCount = 24 };
+}
+
 class AbstractFramebuffer;
 class AbstractObject;
 class AbstractShaderProgram;

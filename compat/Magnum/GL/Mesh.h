@@ -6,11 +6,11 @@
 
 #include "Corrade/Containers/Array.h"
 #include "Corrade/Utility/Move.h"
-#include "Magnum/Mesh.h"
 #include "Magnum/Tags.h"
 #include "Magnum/GL/AbstractObject.h"
 #include "Magnum/GL/Attribute.h"
 #include "Magnum/GL/Buffer.h"
+#include "Magnum/GL/GL.h"
 
 namespace Magnum { namespace GL {
 

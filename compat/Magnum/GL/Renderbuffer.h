@@ -2,11 +2,9 @@
 #define Magnum_GL_Renderbuffer_h
 /* GL renderbuffer object */
 
-#include "Magnum/Magnum.h"
 #include "Magnum/Tags.h"
-#include "Magnum/Math/Vector2.h"
 #include "Magnum/GL/AbstractObject.h"
-#include "Magnum/GL/RenderbufferFormat.h"
+#include "Magnum/GL/GL.h"
 
 namespace Magnum { namespace GL {
 

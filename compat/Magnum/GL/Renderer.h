@@ -3,7 +3,6 @@
 /* Global renderer state and error queries */
 
 #include "Magnum/Magnum.h"
-#include "Magnum/Math/Color.h"
 #include "Magnum/GL/GL.h"
 
 namespace Magnum { namespace GL {

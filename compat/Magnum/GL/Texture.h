@@ -2,14 +2,11 @@
 #define Magnum_GL_Texture_h
 /* One- to three-dimensional GL textures */
 
-#include "Corrade/Containers/Array.h"
-#include "Corrade/Utility/Move.h"
+#include "Magnum/Sampler.h"
 #include "Magnum/DimensionTraits.h"
-#include "Magnum/Image.h"
-#include "Magnum/ImageView.h"
-#include "Magnum/Math/Vector3.h"
 #include "Magnum/GL/AbstractTexture.h"
 #include "Magnum/GL/Sampler.h"
+#include "Magnum/Math/Vector3.h"
 
 namespace Magnum { namespace GL {
 
@@ -17,10 +14,7 @@ namespace Magnum { namespace GL {
 template<UnsignedInt dimensions> class Texture: public AbstractTexture {
     public:
         /** @brief Max supported texture size */
-        static VectorTypeFor<dimensions, Int> maxSize() {
-            const Int size = dimensions == 3 ? max3DTextureSizeInternal() : maxTextureSizeInternal();
-            return Implementation::VectorFrom3<dimensions>::get(Vector3i{size});
-        }
+        static VectorTypeFor<dimensions, Int> maxSize();
 
         /** @brief Create a texture */
         explicit Texture(): AbstractTexture{target()} {}
@@ -83,41 +77,22 @@ template<UnsignedInt dimensions> class Texture: public AbstractTexture {
         }
 
         /** @brief Allocate immutable storage */
-        Texture<dimensions>& setStorage(Int levels, TextureFormat internalFormat, const VectorTypeFor<dimensions, Int>& size) {
-            setStorageInternal(dimensions, levels, internalFormat, Implementation::vector3(size, 1));
-            return *this;
-        }
+        Texture<dimensions>& setStorage(Int levels, TextureFormat internalFormat, const VectorTypeFor<dimensions, Int>& size);
 
         /** @brief Image size in given mip level */
-        VectorTypeFor<dimensions, Int> imageSize(Int level) {
-            return Implementation::VectorFrom3<dimensions>::get(imageSizeInternal(level));
-        }
+        VectorTypeFor<dimensions, Int> imageSize(Int level);
 
         /** @brief Set image subdata */
-        Texture<dimensions>& setSubImage(Int level, const VectorTypeFor<dimensions, Int>& offset, const BasicImageView<dimensions>& image) {
-            setSubImageInternal(dimensions, level, Implementation::vector3(offset, 0), Implementation::vector3(image.size(), 1), image.storage(), image.format(), image.formatExtra(), image.data().data());
-            return *this;
-        }
+        Texture<dimensions>& setSubImage(Int level, const VectorTypeFor<dimensions, Int>& offset, const BasicImageView<dimensions>& image);
 
         /** @brief Set compressed image subdata */
-        Texture<dimensions>& setCompressedSubImage(Int level, const VectorTypeFor<dimensions, Int>& offset, const BasicCompressedImageView<dimensions>& image) {
-            setCompressedSubImageInternal(dimensions, level, Implementation::vector3(offset, 0), Implementation::vector3(image.size(), 1), image.storage(), image.format(), image.blockSize(), image.blockDataSize(), image.data().data());
-            return *this;
-        }
+        Texture<dimensions>& setCompressedSubImage(Int level, const VectorTypeFor<dimensions, Int>& offset, const BasicCompressedImageView<dimensions>& image);
 
         /** @brief Read given mip level into an image, keeping its storage and format */
-        void image(Int level, Image<dimensions>& image) {
-            const Vector3i size = imageSizeInternal(level);
-            Containers::Array<char> data{ValueInit, Implementation::imageDataSizeFor(image.storage(), image.pixelSize(), size)};
-            imageInternal(level, image.storage(), image.format(), image.formatExtra(), data.data(), data.size());
-            image = Image<dimensions>{image.storage(), image.format(), image.formatExtra(), image.pixelSize(), Implementation::VectorFrom3<dimensions>::get(size), Utility::move(data)};
-        }
+        void image(Int level, Image<dimensions>& image);
 
         /** @overload */
-        Image<dimensions> image(Int level, Image<dimensions>&& image) {
-            this->image(level, image);
-            return Utility::move(image);
-        }
+        Image<dimensions> image(Int level, Image<dimensions>&& image);
 
     private:
         static constexpr UnsignedInt target() {

@@ -2,14 +2,11 @@
 #define Magnum_GL_TextureArray_h
 /* One- and two-dimensional GL texture arrays */
 
-#include "Corrade/Containers/Array.h"
-#include "Corrade/Utility/Move.h"
+#include "Magnum/Sampler.h"
 #include "Magnum/DimensionTraits.h"
-#include "Magnum/Image.h"
-#include "Magnum/ImageView.h"
-#include "Magnum/Math/Vector3.h"
 #include "Magnum/GL/AbstractTexture.h"
 #include "Magnum/GL/Sampler.h"
+#include "Magnum/Math/Vector3.h"
 
 namespace Magnum { namespace GL {
 
@@ -17,12 +14,7 @@ namespace Magnum { namespace GL {
 template<UnsignedInt dimensions> class TextureArray: public AbstractTexture {
     public:
         /** @brief Max supported texture array size, layer count last */
-        static VectorTypeFor<dimensions + 1, Int> maxSize() {
-            const Int size = maxTextureSizeInternal();
-            return Implementation::VectorFrom3<dimensions + 1>::get(dimensions == 1 ?
-                Vector3i{size, maxArrayLayersInternal(), 0} :
-                Vector3i{size, size, maxArrayLayersInternal()});
-        }
+        static VectorTypeFor<dimensions + 1, Int> maxSize();
 
         /** @brief Create a texture array */
         explicit TextureArray(): AbstractTexture{target()} {}
@@ -85,41 +77,22 @@ template<UnsignedInt dimensions> class TextureArray: public AbstractTexture {
         }
 
         /** @brief Allocate immutable storage, layer count last */
-        TextureArray<dimensions>& setStorage(Int levels, TextureFormat internalFormat, const VectorTypeFor<dimensions + 1, Int>& size) {
-            setStorageInternal(dimensions + 1, levels, internalFormat, Implementation::vector3(size, 1));
-            return *this;
-        }
+        TextureArray<dimensions>& setStorage(Int levels, TextureFormat internalFormat, const VectorTypeFor<dimensions + 1, Int>& size);
 
         /** @brief Image size in given mip level, layer count last */
-        VectorTypeFor<dimensions + 1, Int> imageSize(Int level) {
-            return Implementation::VectorFrom3<dimensions + 1>::get(imageSizeInternal(level));
-        }
+        VectorTypeFor<dimensions + 1, Int> imageSize(Int level);
 
         /** @brief Set image subdata; the last offset component is the first layer */
-        TextureArray<dimensions>& setSubImage(Int level, const VectorTypeFor<dimensions + 1, Int>& offset, const BasicImageView<dimensions + 1>& image) {
-            setSubImageInternal(dimensions + 1, level, Implementation::vector3(offset, 0), Implementation::vector3(image.size(), 1), image.storage(), image.format(), image.formatExtra(), image.data().data());
-            return *this;
-        }
+        TextureArray<dimensions>& setSubImage(Int level, const VectorTypeFor<dimensions + 1, Int>& offset, const BasicImageView<dimensions + 1>& image);
 
         /** @brief Set compressed image subdata; the last offset component is the first layer */
-        TextureArray<dimensions>& setCompressedSubImage(Int level, const VectorTypeFor<dimensions + 1, Int>& offset, const BasicCompressedImageView<dimensions + 1>& image) {
-            setCompressedSubImageInternal(dimensions + 1, level, Implementation::vector3(offset, 0), Implementation::vector3(image.size(), 1), image.storage(), image.format(), image.blockSize(), image.blockDataSize(), image.data().data());
-            return *this;
-        }
+        TextureArray<dimensions>& setCompressedSubImage(Int level, const VectorTypeFor<dimensions + 1, Int>& offset, const BasicCompressedImageView<dimensions + 1>& image);
 
         /** @brief Read given mip level of all layers into an image */
-        void image(Int level, Image<dimensions + 1>& image) {
-            const Vector3i size = imageSizeInternal(level);
-            Containers::Array<char> data{ValueInit, Implementation::imageDataSizeFor(image.storage(), image.pixelSize(), size)};
-            imageInternal(level, image.storage(), image.format(), image.formatExtra(), data.data(), data.size());
-            image = Image<dimensions + 1>{image.storage(), image.format(), image.formatExtra(), image.pixelSize(), Implementation::VectorFrom3<dimensions + 1>::get(size), Utility::move(data)};
-        }
+        void image(Int level, Image<dimensions + 1>& image);
 
         /** @overload */
-        Image<dimensions + 1> image(Int level, Image<dimensions + 1>&& image) {
-            this->image(level, image);
-            return Utility::move(image);
-        }
+        Image<dimensions + 1> image(Int level, Image<dimensions + 1>&& image);
 
     private:
         static constexpr UnsignedInt target() {

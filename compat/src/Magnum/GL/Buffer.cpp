@@ -2,9 +2,11 @@
 
 #include <epoxy/gl.h>
 
+#include "Corrade/Containers/Array.h"
 #include "Corrade/Utility/Debug.h"
 #include "Corrade/Utility/Move.h"
 #include "Magnum/GL/Context.h"
+#include "Magnum/GL/Extensions.h"
 
 namespace Magnum { namespace GL {
 

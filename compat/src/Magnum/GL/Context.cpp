@@ -5,8 +5,11 @@
 #include <epoxy/gl.h>
 
 #include "Corrade/Containers/Pair.h"
+#include "Corrade/Containers/StringView.h"
 #include "Corrade/Utility/Assert.h"
 #include "Corrade/Utility/Debug.h"
+#include "Magnum/GL/Extensions.h"
+#include "Magnum/GL/Version.h"
 
 namespace Magnum { namespace GL {
 
@@ -21,7 +24,7 @@ namespace {
 
     struct KnownExtension {
         std::size_t index;
-        Containers::StringView name;
+        const char* name;
     };
 
     #define _e(vendor, extension) {Extensions::vendor::extension::Index, Extensions::vendor::extension::string()},
@@ -105,7 +108,7 @@ bool Context::tryCreate(const Configuration& configuration) {
         if(!name) continue;
         const Containers::StringView nameView{name};
         for(const KnownExtension& e: KnownExtensions)
-            if(e.name == nameView) _extensionStatus[e.index] = true;
+            if(nameView == Containers::StringView{e.name}) _extensionStatus[e.index] = true;
     }
 
     currentContext = this;

@@ -3,6 +3,7 @@
 #include <epoxy/gl.h>
 
 #include "Corrade/Utility/Debug.h"
+#include "Magnum/Math/Color.h"
 
 namespace Magnum { namespace GL {
 

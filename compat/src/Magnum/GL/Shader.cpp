@@ -4,8 +4,11 @@
 #include <string>
 #include <epoxy/gl.h>
 
+#include "Corrade/Containers/ArrayView.h"
 #include "Corrade/Containers/GrowableArray.h"
 #include "Corrade/Containers/Iterable.h"
+#include "Corrade/Containers/Pair.h"
+#include "Corrade/Containers/Reference.h"
 #include "Corrade/Containers/String.h"
 #include "Corrade/Containers/StringIterable.h"
 #include "Corrade/Utility/Assert.h"
@@ -297,5 +300,27 @@ _u(UniformType10, glUniformMatrix2fv(location, GLsizei(values.size()), GL_FALSE,
 _u(UniformType11, glUniformMatrix3fv(location, GLsizei(values.size()), GL_FALSE, reinterpret_cast<const GLfloat*>(values.data())))
 _u(UniformType12, glUniformMatrix4fv(location, GLsizei(values.size()), GL_FALSE, reinterpret_cast<const GLfloat*>(values.data())))
 #undef _u
+
+/* Single values go through the views */
+#define _s(type, valueType)                                                 \
+    void AbstractShaderProgram::setUniform(const Int location, valueType value) { \
+        setUniform(location, Containers::ArrayView<const type>{&value, 1}); \
+    }
+_s(Float, const Float)
+_s(UniformType1, const UniformType1&)
+_s(UniformType2, const UniformType2&)
+_s(UniformType3, const UniformType3&)
+_s(Int, const Int)
+_s(UniformType4, const UniformType4&)
+_s(UniformType5, const UniformType5&)
+_s(UniformType6, const UniformType6&)
+_s(UnsignedInt, const UnsignedInt)
+_s(UniformType7, const UniformType7&)
+_s(UniformType8, const UniformType8&)
+_s(UniformType9, const UniformType9&)
+_s(UniformType10, const UniformType10&)
+_s(UniformType11, const UniformType11&)
+_s(UniformType12, const UniformType12&)
+#undef _s
 
 }}

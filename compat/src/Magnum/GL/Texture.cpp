@@ -13,7 +13,9 @@
 #include "Corrade/Utility/Assert.h"
 #include "Corrade/Utility/Debug.h"
 #include "Corrade/Utility/Move.h"
+#include "Corrade/Containers/Array.h"
 #include "Magnum/Image.h"
+#include "Magnum/ImageView.h"
 #include "Magnum/PixelFormat.h"
 #include "Magnum/PixelStorage.h"
 
@@ -455,5 +457,99 @@ Debug& operator<<(Debug& debug, const Framebuffer::Status value) {
     }
     return debug << "(" << Debug::nospace << Debug::hex << UnsignedInt(value) << Debug::nospace << ")";
 }
+
+namespace {
+
+/* Sizes and offsets of any dimension count padded to three components */
+inline Vector3i vector3(const Math::Vector<1, Int>& v, Int fill) { return {v[0], fill, fill}; }
+inline Vector3i vector3(const Math::Vector2<Int>& v, Int fill) { return {v.x(), v.y(), fill}; }
+inline Vector3i vector3(const Math::Vector3<Int>& v, Int) { return v; }
+template<UnsignedInt dimensions> struct VectorFrom3;
+template<> struct VectorFrom3<1> { static Math::Vector<1, Int> get(const Vector3i& v) { return Math::Vector<1, Int>{v.x()}; } };
+template<> struct VectorFrom3<2> { static Math::Vector2<Int> get(const Vector3i& v) { return {v.x(), v.y()}; } };
+template<> struct VectorFrom3<3> { static Math::Vector3<Int> get(const Vector3i& v) { return v; } };
+
+}
+
+template<UnsignedInt dimensions> VectorTypeFor<dimensions, Int> Texture<dimensions>::maxSize() {
+    const Int size = dimensions == 3 ? max3DTextureSizeInternal() : maxTextureSizeInternal();
+    return VectorFrom3<dimensions>::get(Vector3i{size});
+}
+
+template<UnsignedInt dimensions> Texture<dimensions>& Texture<dimensions>::setStorage(const Int levels, const TextureFormat internalFormat, const VectorTypeFor<dimensions, Int>& size) {
+    setStorageInternal(dimensions, levels, internalFormat, vector3(size, 1));
+    return *this;
+}
+
+template<UnsignedInt dimensions> VectorTypeFor<dimensions, Int> Texture<dimensions>::imageSize(const Int level) {
+    return VectorFrom3<dimensions>::get(imageSizeInternal(level));
+}
+
+template<UnsignedInt dimensions> Texture<dimensions>& Texture<dimensions>::setSubImage(const Int level, const VectorTypeFor<dimensions, Int>& offset, const BasicImageView<dimensions>& image) {
+    setSubImageInternal(dimensions, level, vector3(offset, 0), vector3(image.size(), 1), image.storage(), image.format(), image.formatExtra(), image.data().data());
+    return *this;
+}
+
+template<UnsignedInt dimensions> Texture<dimensions>& Texture<dimensions>::setCompressedSubImage(const Int level, const VectorTypeFor<dimensions, Int>& offset, const BasicCompressedImageView<dimensions>& image) {
+    setCompressedSubImageInternal(dimensions, level, vector3(offset, 0), vector3(image.size(), 1), image.storage(), image.format(), image.blockSize(), image.blockDataSize(), image.data().data());
+    return *this;
+}
+
+template<UnsignedInt dimensions> void Texture<dimensions>::image(const Int level, Image<dimensions>& image) {
+    const Vector3i size = imageSizeInternal(level);
+    Containers::Array<char> data{ValueInit, Implementation::imageDataSizeFor(image.storage(), image.pixelSize(), size)};
+    imageInternal(level, image.storage(), image.format(), image.formatExtra(), data.data(), data.size());
+    image = Image<dimensions>{image.storage(), image.format(), image.formatExtra(), image.pixelSize(), VectorFrom3<dimensions>::get(size), Utility::move(data)};
+}
+
+template<UnsignedInt dimensions> Image<dimensions> Texture<dimensions>::image(const Int level, Image<dimensions>&& image) {
+    this->image(level, image);
+    return Utility::move(image);
+}
+
+template class Texture<1>;
+template class Texture<2>;
+template class Texture<3>;
+
+template<UnsignedInt dimensions> VectorTypeFor<dimensions + 1, Int> TextureArray<dimensions>::maxSize() {
+    const Int size = maxTextureSizeInternal();
+    return VectorFrom3<dimensions + 1>::get(dimensions == 1 ?
+        Vector3i{size, maxArrayLayersInternal(), 0} :
+        Vector3i{size, size, maxArrayLayersInternal()});
+}
+
+template<UnsignedInt dimensions> TextureArray<dimensions>& TextureArray<dimensions>::setStorage(const Int levels, const TextureFormat internalFormat, const VectorTypeFor<dimensions + 1, Int>& size) {
+    setStorageInternal(dimensions + 1, levels, internalFormat, vector3(size, 1));
+    return *this;
+}
+
+template<UnsignedInt dimensions> VectorTypeFor<dimensions + 1, Int> TextureArray<dimensions>::imageSize(const Int level) {
+    return VectorFrom3<dimensions + 1>::get(imageSizeInternal(level));
+}
+
+template<UnsignedInt dimensions> TextureArray<dimensions>& TextureArray<dimensions>::setSubImage(const Int level, const VectorTypeFor<dimensions + 1, Int>& offset, const BasicImageView<dimensions + 1>& image) {
+    setSubImageInternal(dimensions + 1, level, vector3(offset, 0), vector3(image.size(), 1), image.storage(), image.format(), image.formatExtra(), image.data().data());
+    return *this;
+}
+
+template<UnsignedInt dimensions> TextureArray<dimensions>& TextureArray<dimensions>::setCompressedSubImage(const Int level, const VectorTypeFor<dimensions + 1, Int>& offset, const BasicCompressedImageView<dimensions + 1>& image) {
+    setCompressedSubImageInternal(dimensions + 1, level, vector3(offset, 0), vector3(image.size(), 1), image.storage(), image.format(), image.blockSize(), image.blockDataSize(), image.data().data());
+    return *this;
+}
+
+template<UnsignedInt dimensions> void TextureArray<dimensions>::image(const Int level, Image<dimensions + 1>& image) {
+    const Vector3i size = imageSizeInternal(level);
+    Containers::Array<char> data{ValueInit, Implementation::imageDataSizeFor(image.storage(), image.pixelSize(), size)};
+    imageInternal(level, image.storage(), image.format(), image.formatExtra(), data.data(), data.size());
+    image = Image<dimensions + 1>{image.storage(), image.format(), image.formatExtra(), image.pixelSize(), VectorFrom3<dimensions + 1>::get(size), Utility::move(data)};
+}
+
+template<UnsignedInt dimensions> Image<dimensions + 1> TextureArray<dimensions>::image(const Int level, Image<dimensions + 1>&& image) {
+    this->image(level, image);
+    return Utility::move(image);
+}
+
+template class TextureArray<1>;
+template class TextureArray<2>;
 
 }}
