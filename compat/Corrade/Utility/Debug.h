@@ -15,13 +15,13 @@ namespace Corrade { namespace Utility {
 class Debug {
     public:
         /** Output flag */
-        enum class Flag: unsigned short {
+        enum class Flag: unsigned char {
             NoNewlineAtTheEnd = 1 << 0, /**< Don't put a newline at the end */
             DisableColors = 1 << 1,     /**< Disable colored output */
             NoSpace = 1 << 2,           /**< Don't put spaces between values */
             Packed = 1 << 3,            /**< Print complex values in a compact form */
             Color = 1 << 4,             /**< Print colors as colored squares */
-            Hex = 1 << 5                /**< Print integers in hexadecimal */
+            Hex = 1 << 7                /**< Print integers in hexadecimal */
         };
 
         /** Output flags */
@@ -82,10 +82,8 @@ class Debug {
         Debug& operator<<(std::nullptr_t);
         Debug& operator<<(bool value);
         Debug& operator<<(char value);
+        /** Printed as a number, or as a grayscale square with Flag::Color */
         Debug& operator<<(unsigned char value);
-        Debug& operator<<(signed char value);
-        Debug& operator<<(short value);
-        Debug& operator<<(unsigned short value);
         Debug& operator<<(int value);
         Debug& operator<<(unsigned int value);
         Debug& operator<<(long value);

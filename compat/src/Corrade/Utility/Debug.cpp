@@ -91,11 +91,24 @@ Debug& Debug::operator<<(const void* value) {
 
 Debug& Debug::operator<<(std::nullptr_t) { return printRaw("nullptr", 7); }
 Debug& Debug::operator<<(bool value) { return value ? printRaw("true", 4) : printRaw("false", 5); }
-Debug& Debug::operator<<(char value) { return printRaw(&value, 1); }
-Debug& Debug::operator<<(unsigned char value) { return printInteger(value); }
-Debug& Debug::operator<<(signed char value) { return printInteger(value); }
-Debug& Debug::operator<<(short value) { return printInteger(value); }
-Debug& Debug::operator<<(unsigned short value) { return printInteger(value); }
+/* Characters are numbers here */
+Debug& Debug::operator<<(char value) { return printInteger(int(value)); }
+
+Debug& Debug::operator<<(unsigned char value) {
+    if(!((_immediateFlags|_flags) & Flag::Color))
+        return printInteger(int(value));
+
+    /* One of five shades, so some of the value survives copying the text */
+    const char* const shades[]{"  ", "\u2591\u2591", "\u2592\u2592", "\u2593\u2593", "\u2588\u2588"};
+    const char* const shade = shades[value < 51 ? 0 : value < 102 ? 1 : value < 153 ? 2 : value < 204 ? 3 : 4];
+    if((_immediateFlags|_flags) & Flag::DisableColors)
+        return printRaw(shade, std::strlen(shade));
+
+    /* The same gray as foreground and background */
+    char buffer[64];
+    const int size = std::snprintf(buffer, sizeof(buffer), "\033[38;2;%1$d;%1$d;%1$dm\033[48;2;%1$d;%1$d;%1$dm%2$s\033[0m", int(value), shade);
+    return printRaw(buffer, std::size_t(size));
+}
 Debug& Debug::operator<<(int value) { return printInteger(value); }
 Debug& Debug::operator<<(unsigned int value) { return printInteger(value); }
 Debug& Debug::operator<<(long value) { return printInteger(value); }
@@ -160,7 +173,7 @@ Debug& operator<<(Debug& debug, const Debug::Flag value) {
         _c(Hex)
         #undef _c
     }
-    return debug << "(" << Debug::nospace << Debug::hex << static_cast<unsigned short>(value) << Debug::nospace << ")";
+    return debug << "(" << Debug::nospace << Debug::hex << static_cast<unsigned char>(value) << Debug::nospace << ")";
 }
 
 Debug& operator<<(Debug& debug, const Debug::Flags value) {
