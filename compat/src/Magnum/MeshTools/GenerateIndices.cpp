@@ -316,10 +316,11 @@ Trade::MeshData generateIndices(Trade::MeshData&& mesh) {
     for(UnsignedInt i = 0; i != attributes.size(); ++i)
         attributes[i] = Implementation::remapAttributeData(mesh.attributeData(i), vertexCount, originalVertexData, vertexData);
 
-    /* The index buffer is sized from the elements actually walked, which is
-       the index count for an indexed mesh */
+    /* The index buffer is sized from the vertex count also for an indexed
+       strip, loop or fan, so one whose index count differs from its vertex
+       count fails the output size check of the *Into() function */
     const bool indexed = mesh.isIndexed();
-    const UnsignedInt elementCount = indexed ? mesh.indexCount() : vertexCount;
+    const UnsignedInt elementCount = vertexCount;
     MeshPrimitive outPrimitive = primitive;
     Containers::Array<char> indexData;
     auto allocate = [&](std::size_t count) {

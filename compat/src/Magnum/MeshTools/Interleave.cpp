@@ -149,12 +149,14 @@ Containers::Array<Trade::MeshAttributeData> interleavedLayout(Trade::MeshData&& 
     std::size_t offset = 0;
     for(UnsignedInt i = 0; i != originalAttributeCount; ++i) {
         const Trade::MeshAttributeData& attribute = attributes[i];
+        /* An interleaved original keeps its offsets, so the size isn't
+           needed and implementation-specific formats pass through */
         if(interleaved) offset = attribute.offset(vertexData) - minOffset;
-        const std::size_t size = attributeByteSize(attribute.format(), attribute.arraySize());
+        const std::size_t size = interleaved ? 0 : attributeByteSize(attribute.format(), attribute.arraySize());
         attributes[i] = Trade::MeshAttributeData{attribute.name(),
             attribute.format(), offset, 0, std::ptrdiff_t(stride),
             attribute.arraySize(), attribute.morphTargetId()};
-        if(!interleaved) offset += size;
+        offset += size;
     }
 
     /* Extras go after the whole original stride, keeping trailing padding */
