@@ -122,6 +122,12 @@ namespace Implementation {
         return array.deleter() == Allocator::deleter;
     }
 
+    /* Whether @p value lies in the memory of @p array, up to its capacity */
+    template<class T, class Allocator> bool isInsideCapacity(Array<T>& array, const T* value) {
+        const std::size_t capacity = isGrowable<T, Allocator>(array) ? Allocator::capacity(array.data()) : array.size();
+        return (reinterpret_cast<std::size_t>(value) - reinterpret_cast<std::size_t>(array.data()))/sizeof(T) < capacity;
+    }
+
     template<class T> void swap(Array<T>& a, Array<T>& b) {
         Array<T> tmp = static_cast<Array<T>&&>(a);
         a = static_cast<Array<T>&&>(b);
@@ -263,7 +269,8 @@ template<template<class> class Allocator, class T, class ...Args> void arrayResi
 
 /** Append a copy of @p value */
 template<class T, class Allocator = ArrayAllocator<T>> T& arrayAppend(Array<T>& array, const typename std::common_type<T>::type& value) {
-    /* The value may live inside the array, copy it before growing */
+    CORRADE_DEBUG_ASSERT(!(Implementation::isInsideCapacity<T, Allocator>(array, &value)),
+        "Containers::arrayAppend(): use the list variant to append values from within the array itself", *array.data());
     T copy = value;
     T* const it = Implementation::growBy<T, Allocator>(array, 1);
     new(it) T{static_cast<T&&>(copy)};
@@ -275,6 +282,8 @@ template<template<class> class Allocator, class T> T& arrayAppend(Array<T>& arra
 
 /** Append @p value by moving it */
 template<class T, class Allocator = ArrayAllocator<T>> T& arrayAppend(Array<T>& array, typename std::common_type<T>::type&& value) {
+    CORRADE_DEBUG_ASSERT(!(Implementation::isInsideCapacity<T, Allocator>(array, &value)),
+        "Containers::arrayAppend(): use the list variant to append values from within the array itself", *array.data());
     T moved = static_cast<T&&>(value);
     T* const it = Implementation::growBy<T, Allocator>(array, 1);
     new(it) T{static_cast<T&&>(moved)};
@@ -342,6 +351,8 @@ template<template<class> class Allocator, class T> ArrayView<T> arrayAppend(Arra
 /** Insert a copy of @p value at @p index */
 template<class T, class Allocator = ArrayAllocator<T>> T& arrayInsert(Array<T>& array, std::size_t index, const typename std::common_type<T>::type& value) {
     CORRADE_DEBUG_ASSERT(index <= array.size(), "Containers::arrayInsert(): can't insert at index" << index << "into an array of size" << array.size(), array[0]);
+    CORRADE_DEBUG_ASSERT(!(Implementation::isInsideCapacity<T, Allocator>(array, &value)),
+        "Containers::arrayInsert(): use the list variant to insert values from within the array itself", *array.data());
     T copy = value;
     const std::size_t oldSize = array.size();
     Implementation::growBy<T, Allocator>(array, 1);
@@ -382,6 +393,9 @@ template<template<class> class Allocator, class T> void arrayRemove(Array<T>& ar
 /** Remove @p count items at @p index, moving the last items into their place */
 template<class T, class Allocator = ArrayAllocator<T>> void arrayRemoveUnordered(Array<T>& array, std::size_t index, std::size_t count = 1) {
     CORRADE_DEBUG_ASSERT(index + count <= array.size(), "Containers::arrayRemoveUnordered(): can't remove" << count << "elements at index" << index << "from an array of size" << array.size(), );
+    /* A non-growable array gets reallocated anyway, which keeps the order */
+    if(!Implementation::isGrowable<T, Allocator>(array))
+        return arrayRemove<T, Allocator>(array, index, count);
     const std::size_t size = array.size();
     const std::size_t moveCount = size - index - count < count ? size - index - count : count;
     T* const data = array.data();
