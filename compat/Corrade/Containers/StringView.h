@@ -106,13 +106,13 @@ template<class T> class BasicStringView {
         BasicStringView<T> find(char character) const {
             const std::size_t size = this->size();
             for(std::size_t i = 0; i != size; ++i) if(_data[i] == character) return slice(i, i + 1);
-            return {};
+            return notFound();
         }
         /** Last occurrence of @p substring */
         BasicStringView<T> findLast(BasicStringView<const T> substring) const;
         BasicStringView<T> findLast(char character) const {
             for(std::size_t i = size(); i != 0; --i) if(_data[i - 1] == character) return slice(i - 1, i);
-            return {};
+            return notFound();
         }
         bool contains(BasicStringView<const T> substring) const { return find(substring).data(); }
         bool contains(char character) const { return find(character).data(); }
@@ -138,6 +138,15 @@ template<class T> class BasicStringView {
 
     private:
         template<class> friend class BasicStringView;
+
+        /* What find() and findLast() return when there's no match: no data
+           and no flags, unlike a default-constructed view, which is global */
+        static BasicStringView<T> notFound() {
+            BasicStringView<T> out;
+            out._sizePlusFlags = 0;
+            return out;
+        }
+
         static bool isWhitespace(char c) { return c == ' ' || c == '\t' || c == '\n' || c == '\r' || c == '\f' || c == '\v'; }
 
         T* _data;

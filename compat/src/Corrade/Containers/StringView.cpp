@@ -29,16 +29,17 @@ template<class T> bool BasicStringView<T>::hasSuffix(const BasicStringView<const
 
 template<class T> BasicStringView<T> BasicStringView<T>::find(const BasicStringView<const T> substring) const {
     const std::size_t size = this->size(), subSize = substring.size();
-    if(subSize <= size) for(std::size_t i = 0; i + subSize <= size; ++i)
+    /* A view without data has nothing to find, not even an empty string */
+    if(_data && subSize <= size) for(std::size_t i = 0; i + subSize <= size; ++i)
         if(!subSize || std::memcmp(_data + i, substring.data(), subSize) == 0) return slice(i, i + subSize);
-    return {};
+    return notFound();
 }
 
 template<class T> BasicStringView<T> BasicStringView<T>::findLast(const BasicStringView<const T> substring) const {
     const std::size_t size = this->size(), subSize = substring.size();
-    if(subSize <= size) for(std::size_t i = size - subSize + 1; i != 0; --i)
+    if(_data && subSize <= size) for(std::size_t i = size - subSize + 1; i != 0; --i)
         if(!subSize || std::memcmp(_data + i - 1, substring.data(), subSize) == 0) return slice(i - 1, i - 1 + subSize);
-    return {};
+    return notFound();
 }
 
 template<class T> Array<BasicStringView<T>> BasicStringView<T>::split(const char delimiter) const {
