@@ -2,10 +2,13 @@
 
 #include <cmath>
 #include <cstring>
+#include <initializer_list>
+#include <limits>
 #include <ostream>
 #include <random>
 #include <string>
 #include <tuple>
+#include <utility>
 #include <Corrade/Containers/Array.h>
 #include <Corrade/Containers/StridedArrayView.h>
 #include <Corrade/Utility/Algorithms.h>
@@ -17,8 +20,15 @@
 #include <Magnum/Math/Functions.h>
 #include <Magnum/Math/Range.h>
 #include <Magnum/Math/Vector3.h>
+#include <Magnum/Math/Vector4.h>
+#include <Magnum/Mesh.h>
+#include <Magnum/Trade/MeshData.h>
+#include <Magnum/VertexFormat.h>
 
+#include "VelmoraEngine/Implementation/EngineAttributes.h"
 #include "VelmoraEngine/Tools/ImageTools.h"
+#include "VelmoraEngine/Tools/MeshLayout.h"
+#include "VelmoraEngine/Tools/MeshTools.h"
 
 /* The image and mesh kernels against copies of their earlier, plain
    implementations, over seeded random inputs: the faster ones have to give
@@ -309,5 +319,266 @@ INSTANTIATE_TEST_SUITE_P(, KernelDifferentialTileTest,
     [](const testing::TestParamInfo<std::tuple<TileCase, Storage>>& info) {
         return std::string{std::get<0>(info.param).name} + "_" + storageName(std::get<1>(info.param));
     });
+
+/* packMesh() and unpackMesh() as they were before they computed the final
+   layout up front: one cast after the other, each growing the buffer */
+namespace PackReference {
+
+typedef Trade::MeshData(*Cast)(Trade::MeshData&&, Trade::MeshAttribute, unsigned int);
+
+struct PackStep {
+    MeshDataFlag flag;
+    Trade::MeshAttribute attribute;
+    Cast pack;
+    Cast unpack;
+};
+
+const PackStep PackSteps[]{
+    {MeshDataFlag::Normal, Trade::MeshAttribute::Normal,
+        MeshTools::castNormalizedAttribute<Math::Vector3<Float>, Math::Vector3<Short>>,
+        MeshTools::castNormalizedAttribute<Math::Vector3<Short>, Math::Vector3<Float>>},
+    {MeshDataFlag::Tangent, Trade::MeshAttribute::Tangent,
+        MeshTools::castNormalizedAttribute<Math::Vector4<Float>, Math::Vector4<Short>>,
+        MeshTools::castNormalizedAttribute<Math::Vector4<Short>, Math::Vector4<Float>>},
+    {MeshDataFlag::Color, Trade::MeshAttribute::Color,
+        MeshTools::castNormalizedAttribute<Math::Vector4<Float>, Math::Vector4<UnsignedShort>>,
+        MeshTools::castNormalizedAttribute<Math::Vector4<UnsignedShort>, Math::Vector4<Float>>},
+    {MeshDataFlag::Skinning0, Implementation::Weights0,
+        MeshTools::castNormalizedAttribute<Math::Vector4<Float>, Math::Vector4<UnsignedShort>>,
+        MeshTools::castNormalizedAttribute<Math::Vector4<UnsignedShort>, Math::Vector4<Float>>},
+    {MeshDataFlag::Skinning1, Implementation::Weights1,
+        MeshTools::castNormalizedAttribute<Math::Vector4<Float>, Math::Vector4<UnsignedShort>>,
+        MeshTools::castNormalizedAttribute<Math::Vector4<UnsignedShort>, Math::Vector4<Float>>},
+};
+
+Trade::MeshData packMesh(const MeshDataFlags flags, Trade::MeshData&& mesh) {
+    Trade::MeshData out = std::move(mesh);
+    for(const PackStep& step: PackSteps)
+        if((flags & step.flag) && out.attributeCount(step.attribute))
+            out = step.pack(std::move(out), step.attribute, 0);
+    return out;
+}
+
+Trade::MeshData unpackMesh(const MeshDataFlags flags, Trade::MeshData&& mesh) {
+    Trade::MeshData out = std::move(mesh);
+    for(const PackStep& step: PackSteps)
+        if((flags & step.flag) && out.attributeCount(step.attribute))
+            out = step.unpack(std::move(out), step.attribute, 0);
+    return out;
+}
+
+}
+
+/* One attribute of a generated mesh: where it starts, its stride */
+struct MeshAttributeCase {
+    Trade::MeshAttribute name;
+    VertexFormat format;
+};
+
+enum class MeshLayoutKind { Interleaved, Blocks, PaddedInterleaved };
+
+struct MeshCase {
+    const char* name;
+    MeshLayoutKind layout;
+    UnsignedInt vertexCount;
+    bool indexed;
+    /* Bytes appended after the attributes, so new blocks need aligning */
+    std::size_t trailingBytes;
+    std::initializer_list<MeshAttributeCase> attributes;
+};
+
+void PrintTo(const MeshCase& data, std::ostream* out) {
+    *out << data.name;
+}
+
+/* Floats with every kind of value the packing clamps: in range, out of it,
+   infinities, NaN, negative zero */
+Float randomFloat(std::mt19937& random) {
+    std::uniform_int_distribution<int> kind{0, 15};
+    std::uniform_real_distribution<Float> inRange{-1.0f, 1.0f};
+    switch(kind(random)) {
+        case 0: return std::numeric_limits<Float>::quiet_NaN();
+        case 1: return std::numeric_limits<Float>::infinity();
+        case 2: return -std::numeric_limits<Float>::infinity();
+        case 3: return -0.0f;
+        case 4: return inRange(random)*1000.0f;
+        case 5: return 1.0f;
+        case 6: return -1.0f;
+        /* Halfway between two packed values */
+        case 7: return (Float(std::uniform_int_distribution<int>{-32767, 32766}(random)) + 0.5f)/32767.0f;
+        case 8: return (Float(std::uniform_int_distribution<int>{0, 65534}(random)) + 0.5f)/65535.0f;
+    }
+    return inRange(random);
+}
+
+/* An owned mesh with the attributes of data laid out as asked, every byte
+   random and every float component drawn by randomFloat() */
+Trade::MeshData randomMesh(const MeshCase& data, std::mt19937& random) {
+    std::size_t stride = 0;
+    for(const MeshAttributeCase& attribute: data.attributes) stride += vertexFormatSize(attribute.format);
+    if(data.layout == MeshLayoutKind::PaddedInterleaved) stride += 4;
+
+    const std::size_t vertexBytes = stride*data.vertexCount;
+    Containers::Array<char> vertexData{NoInit, 4 + vertexBytes + data.trailingBytes};
+    std::uniform_int_distribution<int> byte{0, 255};
+    for(char& c: vertexData) c = char(byte(random));
+
+    Containers::Array<Trade::MeshAttributeData> attributes{ValueInit, data.attributes.size()};
+    std::size_t offset = 4, i = 0;
+    for(const MeshAttributeCase& attribute: data.attributes) {
+        const std::size_t size = vertexFormatSize(attribute.format);
+        const bool interleaved = data.layout != MeshLayoutKind::Blocks;
+        attributes[i++] = Trade::MeshAttributeData{attribute.name, attribute.format, offset, data.vertexCount, std::ptrdiff_t(interleaved ? stride : size)};
+        if(vertexFormatComponentFormat(attribute.format) == VertexFormat::Float) {
+            for(UnsignedInt v = 0; v != data.vertexCount; ++v) {
+                char* const at = vertexData.data() + offset + v*(interleaved ? stride : size);
+                for(std::size_t c = 0; c != size/4; ++c) {
+                    const Float value = randomFloat(random);
+                    std::memcpy(at + 4*c, &value, 4);
+                }
+            }
+        }
+        offset += interleaved ? size : size*data.vertexCount;
+    }
+
+    if(data.indexed) {
+        Containers::Array<char> indexData{NoInit, 6*sizeof(UnsignedShort)};
+        const Containers::ArrayView<UnsignedShort> indices = Containers::arrayCast<UnsignedShort>(indexData);
+        for(UnsignedShort& index: indices) index = UnsignedShort(data.vertexCount ? random() % data.vertexCount : 0);
+        const Trade::MeshIndexData indexView{indices};
+        return Trade::MeshData{MeshPrimitive::Triangles, std::move(indexData), indexView, std::move(vertexData), std::move(attributes), data.vertexCount};
+    }
+    return Trade::MeshData{MeshPrimitive::Triangles, std::move(vertexData), std::move(attributes), data.vertexCount};
+}
+
+/* Every byte, attribute and index of two meshes */
+void expectSameMesh(const Trade::MeshData& actual, const Trade::MeshData& expected) {
+    EXPECT_EQ(actual.primitive(), expected.primitive());
+    EXPECT_EQ(actual.vertexCount(), expected.vertexCount());
+    ASSERT_EQ(actual.vertexData().size(), expected.vertexData().size());
+    EXPECT_TRUE(actual.vertexData().isEmpty() || std::memcmp(actual.vertexData().data(), expected.vertexData().data(), actual.vertexData().size()) == 0);
+    ASSERT_EQ(actual.attributeCount(), expected.attributeCount());
+    for(UnsignedInt i = 0; i != actual.attributeCount(); ++i) {
+        SCOPED_TRACE(testing::Message{} << "attribute " << i);
+        EXPECT_EQ(actual.attributeName(i), expected.attributeName(i));
+        EXPECT_EQ(actual.attributeFormat(i), expected.attributeFormat(i));
+        EXPECT_EQ(actual.attributeOffset(i), expected.attributeOffset(i));
+        EXPECT_EQ(actual.attributeStride(i), expected.attributeStride(i));
+        EXPECT_EQ(actual.attributeArraySize(i), expected.attributeArraySize(i));
+        EXPECT_EQ(actual.attributeData()[i].isOffsetOnly(), expected.attributeData()[i].isOffsetOnly());
+    }
+    ASSERT_EQ(actual.isIndexed(), expected.isIndexed());
+    if(actual.isIndexed()) {
+        EXPECT_EQ(actual.indexType(), expected.indexType());
+        EXPECT_EQ(actual.indexCount(), expected.indexCount());
+        EXPECT_EQ(actual.indexOffset(), expected.indexOffset());
+        ASSERT_EQ(actual.indexData().size(), expected.indexData().size());
+        EXPECT_TRUE(std::memcmp(actual.indexData().data(), expected.indexData().data(), actual.indexData().size()) == 0);
+    }
+}
+
+const MeshAttributeCase Position{Trade::MeshAttribute::Position, VertexFormat::Vector3};
+const MeshAttributeCase Normal{Trade::MeshAttribute::Normal, VertexFormat::Vector3};
+const MeshAttributeCase Tangent{Trade::MeshAttribute::Tangent, VertexFormat::Vector4};
+const MeshAttributeCase Color{Trade::MeshAttribute::Color, VertexFormat::Vector4};
+const MeshAttributeCase TextureCoordinates{Trade::MeshAttribute::TextureCoordinates, VertexFormat::Vector2};
+const MeshAttributeCase Joints0{Implementation::JointIds0, VertexFormat::Vector4us};
+const MeshAttributeCase Weights0{Implementation::Weights0, VertexFormat::Vector4};
+const MeshAttributeCase Joints1{Implementation::JointIds1, VertexFormat::Vector4us};
+const MeshAttributeCase Weights1{Implementation::Weights1, VertexFormat::Vector4};
+const MeshAttributeCase ObjectId{Trade::MeshAttribute::ObjectId, VertexFormat::UnsignedInt};
+
+const MeshCase MeshCases[]{
+    {"Empty", MeshLayoutKind::Interleaved, 0, false, 0, {Position, Normal, Tangent, Color}},
+    {"EmptyOddBuffer", MeshLayoutKind::Interleaved, 0, false, 3, {Position, Normal, Color}},
+    {"OneVertex", MeshLayoutKind::Interleaved, 1, false, 0, {Position, Normal, Tangent, Color}},
+    {"OnlyPosition", MeshLayoutKind::Interleaved, 17, false, 0, {Position}},
+    {"Interleaved", MeshLayoutKind::Interleaved, 301, false, 0, {Position, Normal, Tangent, Color}},
+    {"InterleavedOddTail", MeshLayoutKind::Interleaved, 77, false, 1, {Position, Color, Normal, Tangent}},
+    {"InterleavedPadded", MeshLayoutKind::PaddedInterleaved, 129, true, 2, {TextureCoordinates, Normal, Position, Tangent}},
+    {"Blocks", MeshLayoutKind::Blocks, 300, false, 3, {Position, Normal, Tangent, Color}},
+    {"BlocksIndexed", MeshLayoutKind::Blocks, 31, true, 0, {Color, Position, Normal}},
+    {"Skinned", MeshLayoutKind::Interleaved, 213, false, 0, {Position, Normal, Joints0, Weights0, Joints1, Weights1}},
+    {"SkinnedObjectIds", MeshLayoutKind::Interleaved, 65, true, 1, {Position, ObjectId, Weights0, Normal, Weights1}},
+    {"TwoNormals", MeshLayoutKind::Interleaved, 50, false, 0, {Position, Normal, Normal, Color}},
+    {"TwoNormalsBlocks", MeshLayoutKind::Blocks, 33, false, 2, {Normal, Position, Normal}},
+};
+
+const MeshDataFlags FlagCombinations[]{
+    {},
+    MeshDataFlag::Normal,
+    MeshDataFlag::Color|MeshDataFlag::Skinning1,
+    MeshDataFlag::Tangent|MeshDataFlag::Skinning0,
+    MeshDataFlag::Normal|MeshDataFlag::Tangent|MeshDataFlag::Color,
+    MeshDataFlag::Normal|MeshDataFlag::Tangent|MeshDataFlag::Color|MeshDataFlag::Skinning0|MeshDataFlag::Skinning1|MeshDataFlag::Position3D|MeshDataFlag::TextureCoordinates,
+};
+
+class KernelDifferentialPackMeshTest: public testing::TestWithParam<MeshCase> {};
+
+TEST_P(KernelDifferentialPackMeshTest, PackSameAsBefore) {
+    std::mt19937 random{5};
+    for(const MeshDataFlags flags: FlagCombinations) {
+        SCOPED_TRACE(testing::Message{} << "flags " << UnsignedInt(flags));
+        std::mt19937 copy = random;
+        Trade::MeshData actual = packMesh(flags, randomMesh(GetParam(), random));
+        Trade::MeshData expected = PackReference::packMesh(flags, randomMesh(GetParam(), copy));
+        expectSameMesh(actual, expected);
+    }
+}
+
+TEST_P(KernelDifferentialPackMeshTest, UnpackSameAsBefore) {
+    std::mt19937 random{6};
+    const MeshDataFlags all = MeshDataFlag::Normal|MeshDataFlag::Tangent|MeshDataFlag::Color|MeshDataFlag::Skinning0|MeshDataFlag::Skinning1;
+    for(const MeshDataFlags flags: FlagCombinations) {
+        SCOPED_TRACE(testing::Message{} << "flags " << UnsignedInt(flags));
+        /* Packed by the reference with all flags; the packed bytes of every
+           16-bit value then overwritten with random ones, most negative
+           included */
+        Trade::MeshData packed = PackReference::packMesh(all, randomMesh(GetParam(), random));
+        Containers::Array<char> vertexData{NoInit, packed.vertexData().size()};
+        std::uniform_int_distribution<int> byte{0, 255};
+        for(char& c: vertexData) c = char(byte(random));
+        Containers::Array<char> vertexDataCopy{NoInit, vertexData.size()};
+        if(!vertexData.isEmpty()) std::memcpy(vertexDataCopy.data(), vertexData.data(), vertexData.size());
+
+        auto attributes = [&]() {
+            Containers::Array<Trade::MeshAttributeData> out{ValueInit, packed.attributeCount()};
+            for(UnsignedInt i = 0; i != out.size(); ++i) out[i] = packed.attributeData()[i];
+            return out;
+        };
+        Trade::MeshData actual = unpackMesh(flags, Trade::MeshData{MeshPrimitive::Triangles, std::move(vertexData), attributes(), packed.vertexCount()});
+        Trade::MeshData expected = PackReference::unpackMesh(flags, Trade::MeshData{MeshPrimitive::Triangles, std::move(vertexDataCopy), attributes(), packed.vertexCount()});
+        expectSameMesh(actual, expected);
+    }
+}
+
+INSTANTIATE_TEST_SUITE_P(, KernelDifferentialPackMeshTest, testing::ValuesIn(MeshCases),
+    [](const testing::TestParamInfo<MeshCase>& info) { return std::string{info.param.name}; });
+
+/* Every float bit pattern would take too long; every float that packs near
+   a rounding boundary of either range, and its neighbours */
+TEST(KernelDifferentialPackValueTest, RoundingBoundaries) {
+    const UnsignedInt vertexCount = 65536;
+    for(const MeshDataFlag flag: {MeshDataFlag::Normal, MeshDataFlag::Color}) {
+        SCOPED_TRACE(testing::Message{} << "flag " << UnsignedInt(flag));
+        const MeshCase data{"", MeshLayoutKind::Blocks, vertexCount, false, 0,
+            {flag == MeshDataFlag::Normal ? Normal : Color}};
+        std::mt19937 random{9};
+        Trade::MeshData source = randomMesh(data, random);
+        const Containers::ArrayView<Float> floats = Containers::arrayCast<Float>(source.mutableVertexData().exceptPrefix(4));
+        const Float max = flag == MeshDataFlag::Normal ? 32767.0f : 65535.0f;
+        for(std::size_t i = 0; i != floats.size(); ++i) {
+            const Float boundary = (Float(Int(i % 65536) - (flag == MeshDataFlag::Normal ? 32768 : 0)) + 0.5f)/max;
+            floats[i] = i % 3 == 0 ? boundary : i % 3 == 1 ? std::nextafter(boundary, 2.0f) : std::nextafter(boundary, -2.0f);
+        }
+        Containers::Array<char> copy{NoInit, source.vertexData().size()};
+        std::memcpy(copy.data(), source.vertexData().data(), copy.size());
+        Containers::Array<Trade::MeshAttributeData> attributes{ValueInit, 1};
+        attributes[0] = source.attributeData()[0];
+        Trade::MeshData actual = packMesh(flag, std::move(source));
+        Trade::MeshData expected = PackReference::packMesh(flag, Trade::MeshData{MeshPrimitive::Triangles, std::move(copy), std::move(attributes), vertexCount});
+        expectSameMesh(actual, expected);
+    }
+}
 
 }}}

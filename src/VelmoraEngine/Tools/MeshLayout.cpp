@@ -1,8 +1,12 @@
 #include "VelmoraEngine/Tools/MeshLayout.h"
 
+#include <cstring>
+#include <limits>
 #include <utility>
 
 #include <Corrade/Containers/EnumSet.hpp>
+#include <Corrade/Containers/GrowableArray.h>
+#include <Corrade/Containers/Optional.h>
 #include <Corrade/Containers/StridedArrayView.h>
 #include <Corrade/Utility/Algorithms.h>
 #include <Corrade/Utility/Assert.h>
@@ -10,11 +14,12 @@
 #include <Magnum/Math/Functions.h>
 #include <Magnum/Math/PackingBatch.h>
 #include <Magnum/Math/Vector4.h>
+#include <Magnum/Mesh.h>
+#include <Magnum/Trade/ArrayAllocator.h>
 #include <Magnum/Trade/MeshData.h>
 #include <Magnum/VertexFormat.h>
 
 #include "VelmoraEngine/Implementation/EngineAttributes.h"
-#include "VelmoraEngine/Tools/MeshTools.h"
 
 namespace VelmoraEngine {
 
@@ -141,50 +146,200 @@ Containers::Array<Trade::MeshAttributeData> getLayout(MeshDataFlags flags, const
 
 namespace {
 
-typedef Trade::MeshData(*Cast)(Trade::MeshData&&, Trade::MeshAttribute, unsigned int);
+/* Math::packInto() of a value already clamped to the range: scaled to the
+   integer range and rounded half away from zero. The fraction left after
+   truncation is exact for every float of that magnitude, so this is the
+   same rounding as std::round(), without a library call that the compiler
+   can't inline or vectorize. */
+template<class T> inline T packRounded(const Float value) {
+    const Float scaled = value*Float(std::numeric_limits<T>::max());
+    const Int truncated = Int(scaled);
+    const Float fraction = scaled - Float(truncated);
+    return T(truncated + (fraction >= 0.5f) - (fraction <= -0.5f));
+}
 
+/* Math::unpackInto() of one value: divided by the integer maximum, signed
+   values limited to -1 */
+inline Float unpackValue(const Short value) {
+    const Float out = Float(value)/32767.0f;
+    return out < -1.0f ? -1.0f : out;
+}
+
+inline Float unpackValue(const UnsignedShort value) {
+    return Float(value)/65535.0f;
+}
+
+/* Vertices clamped at a time into a buffer on the stack before they're
+   rounded: two simple loops the compiler vectorizes each, where a single
+   one with both doesn't */
+constexpr std::size_t PackChunkSize = 256;
+
+/* One pass over a strided source into a tightly packed block, the
+   component count fixed so the inner loops unroll */
+template<class T, std::size_t components> void packVertices(const char* src, const std::ptrdiff_t srcStride, T* dst, const std::size_t count, const Float min) {
+    Float clamped[PackChunkSize*components];
+    for(std::size_t first = 0; first < count; first += PackChunkSize) {
+        const std::size_t chunk = Math::min(PackChunkSize, count - first);
+        for(std::size_t i = 0; i != chunk; ++i, src += srcStride) {
+            const Float* const in = reinterpret_cast<const Float*>(src);
+            for(std::size_t c = 0; c != components; ++c) {
+                const Float value = in[c];
+                /* NaN fails both comparisons and lands on 0 */
+                clamped[i*components + c] = value >= min ? (value <= 1.0f ? value : 1.0f) : (value < min ? min : 0.0f);
+            }
+        }
+        for(std::size_t i = 0; i != chunk*components; ++i)
+            dst[i] = packRounded<T>(clamped[i]);
+        dst += chunk*components;
+    }
+}
+
+template<class T, std::size_t components> void unpackVertices(const char* src, const std::ptrdiff_t srcStride, Float* const dst, const std::size_t count) {
+    for(std::size_t i = 0; i != count; ++i, src += srcStride) {
+        const T* const in = reinterpret_cast<const T*>(src);
+        for(std::size_t c = 0; c != components; ++c)
+            dst[i*components + c] = unpackValue(in[c]);
+    }
+}
+
+/* One attribute that packMesh() or unpackMesh() converts: the float form
+   and its 16-bit normalized form. Signed for directions, unsigned for colors
+   and weights. */
 struct PackStep {
     MeshDataFlag flag;
     Trade::MeshAttribute attribute;
-    Cast pack;
-    Cast unpack;
+    UnsignedInt componentCount;
+    bool isSigned;
 };
 
-/* The fixed order of the conversions */
+/* The fixed order of the conversions, which is also the order of the new
+   blocks in the buffer */
 const PackStep PackSteps[]{
-    {MeshDataFlag::Normal, Trade::MeshAttribute::Normal,
-        MeshTools::castNormalizedAttribute<Math::Vector3<Float>, Math::Vector3<Short>>,
-        MeshTools::castNormalizedAttribute<Math::Vector3<Short>, Math::Vector3<Float>>},
-    {MeshDataFlag::Tangent, Trade::MeshAttribute::Tangent,
-        MeshTools::castNormalizedAttribute<Math::Vector4<Float>, Math::Vector4<Short>>,
-        MeshTools::castNormalizedAttribute<Math::Vector4<Short>, Math::Vector4<Float>>},
-    {MeshDataFlag::Color, Trade::MeshAttribute::Color,
-        MeshTools::castNormalizedAttribute<Math::Vector4<Float>, Math::Vector4<UnsignedShort>>,
-        MeshTools::castNormalizedAttribute<Math::Vector4<UnsignedShort>, Math::Vector4<Float>>},
-    {MeshDataFlag::Skinning0, Implementation::Weights0,
-        MeshTools::castNormalizedAttribute<Math::Vector4<Float>, Math::Vector4<UnsignedShort>>,
-        MeshTools::castNormalizedAttribute<Math::Vector4<UnsignedShort>, Math::Vector4<Float>>},
-    {MeshDataFlag::Skinning1, Implementation::Weights1,
-        MeshTools::castNormalizedAttribute<Math::Vector4<Float>, Math::Vector4<UnsignedShort>>,
-        MeshTools::castNormalizedAttribute<Math::Vector4<UnsignedShort>, Math::Vector4<Float>>},
+    {MeshDataFlag::Normal, Trade::MeshAttribute::Normal, 3, true},
+    {MeshDataFlag::Tangent, Trade::MeshAttribute::Tangent, 4, true},
+    {MeshDataFlag::Color, Trade::MeshAttribute::Color, 4, false},
+    {MeshDataFlag::Skinning0, Implementation::Weights0, 4, false},
+    {MeshDataFlag::Skinning1, Implementation::Weights1, 4, false},
 };
+
+/* Where a converted attribute was and where it goes */
+struct PackedAttribute {
+    const PackStep* step;
+    UnsignedInt id;
+    VertexFormat format;
+    std::size_t sourceOffset;
+    std::ptrdiff_t sourceStride;
+    std::size_t offset;
+};
+
+/* Both directions in one go. Each converted attribute takes the place of
+   the first attribute of its name in the list and gets a new block of its
+   own at the end of the buffer, aligned to its component size, with zeros
+   in the gap; the bytes it had stay as they were. The final size is known
+   up front, so the buffer grows once and every block is written once. */
+Trade::MeshData convertMesh(const MeshDataFlags flags, Trade::MeshData&& mesh, const bool pack) {
+    PackedAttribute converted[Containers::arraySize(PackSteps)];
+    std::size_t convertedCount = 0;
+    for(const PackStep& step: PackSteps) {
+        if(!(flags & step.flag) || !mesh.attributeCount(step.attribute)) continue;
+        PackedAttribute& attribute = converted[convertedCount++];
+        attribute.step = &step;
+        attribute.id = *mesh.findAttributeId(step.attribute);
+        attribute.format = pack ?
+            vertexFormat(step.isSigned ? VertexFormat::Short : VertexFormat::UnsignedShort, step.componentCount, true) :
+            vertexFormat(VertexFormat::Float, step.componentCount, false);
+
+        /* The same checks of the source format as the typed access gives */
+        if(pack) {
+            if(step.componentCount == 3) mesh.attribute<Math::Vector3<Float>>(step.attribute);
+            else mesh.attribute<Math::Vector4<Float>>(step.attribute);
+        } else if(step.isSigned) {
+            if(step.componentCount == 3) mesh.attribute<Math::Vector3<Short>>(step.attribute);
+            else mesh.attribute<Math::Vector4<Short>>(step.attribute);
+        } else mesh.attribute<Math::Vector4<UnsignedShort>>(step.attribute);
+
+        attribute.sourceOffset = mesh.attributeOffset(attribute.id);
+        attribute.sourceStride = mesh.attributeStride(attribute.id);
+    }
+    if(!convertedCount) return std::move(mesh);
+
+    CORRADE_INTERNAL_ASSERT(mesh.vertexDataFlags() >= Trade::DataFlag::Owned);
+    const UnsignedInt vertexCount = mesh.vertexCount();
+
+    /* Blocks in the order of the conversions */
+    std::size_t size = mesh.vertexData().size();
+    const std::size_t originalSize = size;
+    for(std::size_t i = 0; i != convertedCount; ++i) {
+        const std::size_t alignment = vertexFormatSize(vertexFormatComponentFormat(converted[i].format));
+        converted[i].offset = (size + alignment - 1)/alignment*alignment;
+        if(const std::size_t blockSize = vertexFormatSize(converted[i].format)*std::size_t(vertexCount))
+            size = converted[i].offset + blockSize;
+    }
+
+    /* The attribute list, everything else as offsets into the buffer */
+    const UnsignedInt attributeCount = mesh.attributeCount();
+    const Containers::ArrayView<const char> vertexData = mesh.vertexData();
+    Containers::Array<Trade::MeshAttributeData> attributes{ValueInit, attributeCount};
+    for(UnsignedInt i = 0; i != attributeCount; ++i) {
+        const Trade::MeshAttributeData& attribute = mesh.attributeData()[i];
+        attributes[i] = Trade::MeshAttributeData{attribute.name(), attribute.format(), attribute.offset(vertexData), vertexCount, attribute.stride(), attribute.arraySize(), attribute.morphTargetId()};
+    }
+    for(std::size_t i = 0; i != convertedCount; ++i)
+        attributes[converted[i].id] = Trade::MeshAttributeData{converted[i].step->attribute, converted[i].format, converted[i].offset, vertexCount, std::ptrdiff_t(vertexFormatSize(converted[i].format)), 0};
+
+    /* Grown with the allocator whose deleter lives in Magnum's Trade library,
+       as the casts do, so a buffer made growable with it grows in place */
+    Containers::Array<char> buffer = mesh.releaseVertexData();
+    if(size != originalSize)
+        Containers::arrayAppend<Trade::ArrayAllocator>(buffer, NoInit, size - originalSize);
+
+    std::size_t end = originalSize;
+    for(std::size_t i = 0; i != convertedCount; ++i) {
+        const PackedAttribute& attribute = converted[i];
+        const std::size_t blockSize = vertexFormatSize(attribute.format)*std::size_t(vertexCount);
+        if(!blockSize) continue;
+        std::memset(buffer.data() + end, 0, attribute.offset - end);
+        end = attribute.offset + blockSize;
+
+        /* Sources are read from where the grown buffer has them */
+        const char* const src = buffer.data() + attribute.sourceOffset;
+        char* const dst = buffer.data() + attribute.offset;
+        const std::ptrdiff_t stride = attribute.sourceStride;
+        const bool three = attribute.step->componentCount == 3;
+        if(pack && attribute.step->isSigned) {
+            if(three) packVertices<Short, 3>(src, stride, reinterpret_cast<Short*>(dst), vertexCount, -1.0f);
+            else packVertices<Short, 4>(src, stride, reinterpret_cast<Short*>(dst), vertexCount, -1.0f);
+        } else if(pack) {
+            if(three) packVertices<UnsignedShort, 3>(src, stride, reinterpret_cast<UnsignedShort*>(dst), vertexCount, 0.0f);
+            else packVertices<UnsignedShort, 4>(src, stride, reinterpret_cast<UnsignedShort*>(dst), vertexCount, 0.0f);
+        } else if(attribute.step->isSigned) {
+            if(three) unpackVertices<Short, 3>(src, stride, reinterpret_cast<Float*>(dst), vertexCount);
+            else unpackVertices<Short, 4>(src, stride, reinterpret_cast<Float*>(dst), vertexCount);
+        } else {
+            if(three) unpackVertices<UnsignedShort, 3>(src, stride, reinterpret_cast<Float*>(dst), vertexCount);
+            else unpackVertices<UnsignedShort, 4>(src, stride, reinterpret_cast<Float*>(dst), vertexCount);
+        }
+    }
+
+    const MeshPrimitive primitive = mesh.primitive();
+    if(mesh.isIndexed()) {
+        CORRADE_INTERNAL_ASSERT(mesh.indexDataFlags() >= Trade::DataFlag::Owned);
+        CORRADE_INTERNAL_ASSERT(!isMeshIndexTypeImplementationSpecific(mesh.indexType()));
+        const Trade::MeshIndexData indices{mesh.indices()};
+        Containers::Array<char> indexData = mesh.releaseIndexData();
+        return Trade::MeshData{primitive, std::move(indexData), indices, std::move(buffer), std::move(attributes), Trade::MeshData::ImplicitVertexCount, nullptr};
+    }
+    return Trade::MeshData{primitive, std::move(buffer), std::move(attributes), Trade::MeshData::ImplicitVertexCount, nullptr};
+}
 
 }
 
 Trade::MeshData packMesh(const MeshDataFlags flags, Trade::MeshData&& mesh) {
-    Trade::MeshData out = std::move(mesh);
-    for(const PackStep& step: PackSteps)
-        if((flags & step.flag) && out.attributeCount(step.attribute))
-            out = step.pack(std::move(out), step.attribute, 0);
-    return out;
+    return convertMesh(flags, std::move(mesh), true);
 }
 
 Trade::MeshData unpackMesh(const MeshDataFlags flags, Trade::MeshData&& mesh) {
-    Trade::MeshData out = std::move(mesh);
-    for(const PackStep& step: PackSteps)
-        if((flags & step.flag) && out.attributeCount(step.attribute))
-            out = step.unpack(std::move(out), step.attribute, 0);
-    return out;
+    return convertMesh(flags, std::move(mesh), false);
 }
 
 namespace {
