@@ -13,12 +13,12 @@
 using namespace Corrade;
 using namespace Magnum;
 
-namespace {
+namespace VelmoraEngine { namespace Test { namespace {
 
 typedef Math::Vector3<Float> Vector3;
 typedef Math::Quaternion<Float> Quaternion;
 
-TEST(Animation, InterpolatorForPicksUpstreamFunctions) {
+TEST(CompatAnimation, InterpolatorForPicksUpstreamFunctions) {
     auto vectorLinear = Animation::interpolatorFor<Vector3>(Animation::Interpolation::Linear);
     auto vectorConstant = Animation::interpolatorFor<Vector3>(Animation::Interpolation::Constant);
     EXPECT_EQ(vectorLinear(Vector3{0.0f}, Vector3{2.0f}, 0.25f), Vector3{0.5f});
@@ -33,12 +33,12 @@ TEST(Animation, InterpolatorForPicksUpstreamFunctions) {
     EXPECT_EQ(quaternionLinear(a, -b, 0.5f), -Quaternion::rotation(Math::Rad<Float>{0.4f}, Vector3::xAxis()));
 }
 
-TEST(AnimationDeathTest, InterpolatorForRejectsSplineVectors) {
+TEST(CompatAnimationDeathTest, InterpolatorForRejectsSplineVectors) {
     EXPECT_DEATH(Animation::interpolatorFor<Vector3>(Animation::Interpolation::Spline),
         "Animation::interpolatorFor\\(\\): can't deduce interpolator function for Animation::Interpolation::Spline");
 }
 
-TEST(Animation, TrackViewInterpolatesAndExtrapolates) {
+TEST(CompatAnimation, TrackViewInterpolatesAndExtrapolates) {
     const Float keys[]{1.0f, 2.0f, 4.0f};
     const Vector3 values[]{Vector3{0.0f}, Vector3{1.0f}, Vector3{5.0f}};
     Animation::TrackView<const Float, const Vector3> track{keys, values, Animation::Interpolation::Linear, Animation::Extrapolation::Constant, Animation::Extrapolation::DefaultConstructed};
@@ -50,7 +50,7 @@ TEST(Animation, TrackViewInterpolatesAndExtrapolates) {
     EXPECT_EQ(track.interpolation(), Animation::Interpolation::Linear);
 }
 
-TEST(Animation, AnimationDataKeepsTracksAndPrintsEnums) {
+TEST(CompatAnimation, AnimationDataKeepsTracksAndPrintsEnums) {
     Containers::Array<char> data{ValueInit, 3*4 + 3*12};
     Containers::ArrayView<Float> keys = Containers::arrayCast<Float>(data.prefix(12));
     Containers::ArrayView<Vector3> values = Containers::arrayCast<Vector3>(data.exceptPrefix(12));
@@ -73,7 +73,7 @@ TEST(Animation, AnimationDataKeepsTracksAndPrintsEnums) {
     EXPECT_EQ(out.str(), "Trade::AnimationTrackTarget::Custom(3) Trade::AnimationTrackTarget::Rotation3D Trade::AnimationTrackType::Quaternion Animation::Interpolation::Constant Trade::DataFlags{}\n");
 }
 
-TEST(AnimationDeathTest, TypedTrackAccessChecksTheType) {
+TEST(CompatAnimationDeathTest, TypedTrackAccessChecksTheType) {
     Containers::Array<char> data{ValueInit, 8};
     Containers::ArrayView<const Float> keys = Containers::arrayCast<const Float>(data.prefix(4));
     Containers::ArrayView<const Float> values = Containers::arrayCast<const Float>(data.exceptPrefix(4));
@@ -83,4 +83,4 @@ TEST(AnimationDeathTest, TypedTrackAccessChecksTheType) {
     EXPECT_DEATH(animation.track<Vector3>(0), "Trade::AnimationData::track\\(\\): improper type requested for Trade::AnimationTrackType::Float");
 }
 
-}
+}}}

@@ -114,7 +114,7 @@ TEST_P(CompatCubicHermiteInterpolate, InterpolatorFor) {
     EXPECT_EQ(Animation::interpolatorFor<Hermite3>(Animation::Interpolation::Spline)(SegmentA, SegmentB, data.t), data.spline);
 }
 
-INSTANTIATE_TEST_SUITE_P(Phases, CompatCubicHermiteInterpolate, testing::ValuesIn(InterpolateData),
+INSTANTIATE_TEST_SUITE_P(CompatPhases, CompatCubicHermiteInterpolate, testing::ValuesIn(InterpolateData),
     [](const testing::TestParamInfo<InterpolateCase>& info) { return std::string{info.param.name}; });
 
 TEST(CompatCubicHermite, ScalarSplerp) {

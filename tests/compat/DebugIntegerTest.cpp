@@ -47,7 +47,7 @@ TEST_P(CompatDebugInteger, PrintsLikeInt) {
     EXPECT_EQ(out.str(), GetParam().expected);
 }
 
-INSTANTIATE_TEST_SUITE_P(Values, CompatDebugInteger, testing::ValuesIn(IntegerCases),
+INSTANTIATE_TEST_SUITE_P(CompatValues, CompatDebugInteger, testing::ValuesIn(IntegerCases),
     [](const testing::TestParamInfo<IntegerCase>& info) { return std::string{info.param.name}; });
 
 TEST(CompatDebugFlag, Values) {

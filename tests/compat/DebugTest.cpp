@@ -14,15 +14,15 @@
 using namespace Corrade;
 using namespace Corrade::Containers::Literals;
 
-namespace {
+namespace VelmoraEngine { namespace Test { namespace {
 
-TEST(Debug, SeparatesValuesWithSpacesAndEndsWithNewline) {
+TEST(CompatDebug, SeparatesValuesWithSpacesAndEndsWithNewline) {
     std::ostringstream out;
     Utility::Debug{&out} << "value" << 3 << -7L << 2.5f << true << false << "view"_s;
     EXPECT_EQ(out.str(), "value 3 -7 2.5 true false view\n");
 }
 
-TEST(Debug, PrintsNumbersWithUpstreamPrecision) {
+TEST(CompatDebug, PrintsNumbersWithUpstreamPrecision) {
     std::ostringstream out;
     Utility::Debug{&out} << 3.14159265f << 1.0/3.0 << 1.0e-7f << 100000000.0f;
     Utility::Debug{&out} << static_cast<unsigned char>(200) << static_cast<signed char>(-5) << std::size_t{18446744073709551615ull};
@@ -31,7 +31,7 @@ TEST(Debug, PrintsNumbersWithUpstreamPrecision) {
         "200 -5 18446744073709551615\n");
 }
 
-TEST(Debug, Modifiers) {
+TEST(CompatDebug, Modifiers) {
     std::ostringstream out;
     Utility::Debug{&out} << "a" << Utility::Debug::nospace << "b" << "c";
     Utility::Debug{&out} << "line" << Utility::Debug::newline << "next";
@@ -41,14 +41,14 @@ TEST(Debug, Modifiers) {
     EXPECT_EQ(out.str(), "ab c\nline\nnext\nx y\n0xff 255\nno newline");
 }
 
-TEST(Debug, PrintsNothingAndNoNewlineWhenNothingWasPrinted) {
+TEST(CompatDebug, PrintsNothingAndNoNewlineWhenNothingWasPrinted) {
     std::ostringstream out;
     { Utility::Debug{&out}; }
     Utility::Debug{nullptr} << "silenced";
     EXPECT_EQ(out.str(), "");
 }
 
-TEST(Debug, PrintsContainersStringsAndPairs) {
+TEST(CompatDebug, PrintsContainersStringsAndPairs) {
     std::ostringstream out;
     Containers::Array<int> array{InPlaceInit, {1, 2, 3}};
     Containers::Array<int> empty;
@@ -57,7 +57,7 @@ TEST(Debug, PrintsContainersStringsAndPairs) {
     EXPECT_EQ(out.str(), "{1, 2, 3} {} {4, 5.5}\nstd owned nullptr\n");
 }
 
-TEST(Debug, RedirectionIsScopedAndSeparatePerStream) {
+TEST(CompatDebug, RedirectionIsScopedAndSeparatePerStream) {
     std::ostringstream debugOut, warningOut, errorOut, nested;
     {
         Utility::Debug redirectDebug{&debugOut};
@@ -90,14 +90,14 @@ int assertingOutputFunction(int value) {
     return value;
 }
 
-TEST(AssertDeathTest, PrintsTheMessageAndAborts) {
+TEST(CompatAssertDeathTest, PrintsTheMessageAndAborts) {
     EXPECT_DEATH(assertingFunction(-3), "^assertingFunction\\(\\): expected a positive value, got -3\n$");
     EXPECT_DEATH(assertingOutputFunction(3), "assertingOutputFunction\\(\\): three is not allowed\n");
     assertingFunction(1);
     EXPECT_EQ(assertingOutputFunction(4), 4);
 }
 
-TEST(AssertDeathTest, IgnoresErrorRedirection) {
+TEST(CompatAssertDeathTest, IgnoresErrorRedirection) {
     /* An abort never disappears into a redirected stream */
     EXPECT_DEATH({
         std::ostringstream out;
@@ -106,7 +106,7 @@ TEST(AssertDeathTest, IgnoresErrorRedirection) {
     }, "expected a positive value, got 0");
 }
 
-TEST(AssertDeathTest, InternalAssertionsNameTheExpressionAndLocation) {
+TEST(CompatAssertDeathTest, InternalAssertionsNameTheExpressionAndLocation) {
     int a = 1, b = 2;
     EXPECT_DEATH(CORRADE_INTERNAL_ASSERT(a == b), "Assertion a == b failed at .*DebugTest\\.cpp:[0-9]+\n");
     EXPECT_DEATH(CORRADE_INTERNAL_ASSERT_OUTPUT(a + 1 == 3 && a == b), "Assertion a \\+ 1 == 3 && a == b failed at .*DebugTest\\.cpp:[0-9]+");
@@ -119,11 +119,11 @@ constexpr int checkedHalf(int value) {
     return CORRADE_CONSTEXPR_ASSERT(value % 2 == 0, "checkedHalf(): odd value" << value), value/2;
 }
 
-TEST(AssertDeathTest, ConstexprAssertWorksAtCompileAndRunTime) {
+TEST(CompatAssertDeathTest, ConstexprAssertWorksAtCompileAndRunTime) {
     constexpr int half = checkedHalf(8);
     EXPECT_EQ(half, 4);
     volatile int odd = 7;
     EXPECT_DEATH(checkedHalf(odd), "checkedHalf\\(\\): odd value 7");
 }
 
-}
+}}}

@@ -15,7 +15,7 @@ using namespace Corrade::Containers::Literals;
 
 namespace {
 
-TEST(Format, TextAndEscapes) {
+TEST(CompatFormat, TextAndEscapes) {
     EXPECT_EQ(Utility::formatString(""), "");
     EXPECT_EQ(Utility::formatString("hello"), "hello");
     EXPECT_EQ(Utility::formatString("typedef struct {{ int a; }} Type;"),
@@ -23,7 +23,7 @@ TEST(Format, TextAndEscapes) {
     EXPECT_EQ(Utility::formatString("{{}}{}{{", 3), "{}3{");
 }
 
-TEST(Format, Integers) {
+TEST(CompatFormat, Integers) {
     EXPECT_EQ(Utility::formatString("{}", (signed char)-15), "-15");
     /* Characters are printed as numbers */
     EXPECT_EQ(Utility::formatString("{}", 'A'), "65");
@@ -40,7 +40,7 @@ TEST(Format, Integers) {
         "-9223372036854775808 18446744073709551615");
 }
 
-TEST(Format, IntegerBases) {
+TEST(CompatFormat, IntegerBases) {
     EXPECT_EQ(Utility::formatString("{:o}", 0777), "777");
     EXPECT_EQ(Utility::formatString("{:o}", 0777ull), "777");
     EXPECT_EQ(Utility::formatString("{:d}", 1234), "1234");
@@ -51,7 +51,7 @@ TEST(Format, IntegerBases) {
     EXPECT_EQ(Utility::formatString("{:X}", 0xDEADBEEFCAFEBABEULL), "DEADBEEFCAFEBABE");
 }
 
-TEST(Format, IntegerPrecision) {
+TEST(CompatFormat, IntegerPrecision) {
     /* Default keeps the zero */
     EXPECT_EQ(Utility::formatString("{}!", 0), "0!");
     EXPECT_EQ(Utility::formatString("{}!", 0u), "0!");
@@ -76,7 +76,7 @@ TEST(Format, IntegerPrecision) {
     EXPECT_EQ(Utility::formatString("{:.6x}", 0xb), "00000b");
 }
 
-TEST(Format, FloatingPointDefault) {
+TEST(CompatFormat, FloatingPointDefault) {
     EXPECT_EQ(Utility::formatString("{}", 12.34f), "12.34");
     EXPECT_EQ(Utility::formatString("{}", -1.32e+07f), "-1.32e+07");
     EXPECT_EQ(Utility::formatString("{}", 12.3404), "12.3404");
@@ -99,7 +99,7 @@ TEST(Format, FloatingPointDefault) {
     }
 }
 
-TEST(Format, FloatingPointTypes) {
+TEST(CompatFormat, FloatingPointTypes) {
     const struct {
         const char* format;
         float f;
@@ -137,7 +137,7 @@ TEST(Format, FloatingPointTypes) {
     EXPECT_EQ(Utility::formatString("{:F}", std::numeric_limits<float>::quiet_NaN()), "NAN");
 }
 
-TEST(Format, Strings) {
+TEST(CompatFormat, Strings) {
     /* Stops at the first zero byte */
     EXPECT_EQ(Utility::formatString("hello {}", "world\0, i guess?"), "hello world");
     EXPECT_EQ(Utility::formatString("hello {}", false ? "world" : "nobody"), "hello nobody");
@@ -165,11 +165,11 @@ TEST(Format, Strings) {
 enum: unsigned long long { SomeValue = 12345678901234ull };
 enum class Flag: unsigned char { Value = 231 };
 
-TEST(Format, Enums) {
+TEST(CompatFormat, Enums) {
     EXPECT_EQ(Utility::formatString("value: {}", SomeValue), "value: 12345678901234");
 }
 
-TEST(Format, Placeholders) {
+TEST(CompatFormat, Placeholders) {
     EXPECT_EQ(Utility::formatString("so I got {} {}, {} and {} and all that for {}€!",
         2, "beers", "a goulash", "a soup", 8.70f),
         "so I got 2 beers, a goulash and a soup and all that for 8.7€!");
@@ -189,7 +189,7 @@ TEST(Format, Placeholders) {
     EXPECT_EQ(Utility::formatString("{0:}*9 = {:}", 6, 42), "6*9 = 42");
 }
 
-TEST(Format, PlaceholderArgumentMismatch) {
+TEST(CompatFormat, PlaceholderArgumentMismatch) {
     /* Extra arguments are ignored */
     EXPECT_EQ(Utility::formatString("{}!", 42, "but this is", "not visible", 1337), "42!");
     /* Extra placeholders are copied verbatim */
@@ -198,7 +198,7 @@ TEST(Format, PlaceholderArgumentMismatch) {
     EXPECT_EQ(Utility::formatString("{0} {1:.3x}"), "{0} {1:.3x}");
 }
 
-TEST(Format, ToString) {
+TEST(CompatFormat, ToString) {
     Containers::String a = Utility::format("hello, {}!", "world");
     EXPECT_EQ(a, "hello, world!"_s);
     EXPECT_EQ(a.size(), 13u);
@@ -209,7 +209,7 @@ TEST(Format, ToString) {
     EXPECT_EQ(Utility::format(""), ""_s);
 }
 
-TEST(Format, IntoBuffer) {
+TEST(CompatFormat, IntoBuffer) {
     char buffer[15]{};
     buffer[13] = '?';
     /* No null terminator is written */
@@ -218,7 +218,7 @@ TEST(Format, IntoBuffer) {
 
 }
 
-TEST(Format, IntoStlString) {
+TEST(CompatFormat, IntoStlString) {
     /* Appending, the returned size includes the offset */
     std::string hello = "hello";
     EXPECT_EQ(Utility::formatInto(hello, hello.size(), ", {}!", "world"), 13u);
@@ -231,7 +231,7 @@ TEST(Format, IntoStlString) {
     EXPECT_EQ(inside.size(), 36u);
 }
 
-TEST(Format, IntoFile) {
+TEST(CompatFormat, IntoFile) {
     std::FILE* const file = std::tmpfile();
     ASSERT_TRUE(file);
     Utility::formatInto(file, "A {} {} {} {} {} {} + ({}) {}",
@@ -244,7 +244,7 @@ TEST(Format, IntoFile) {
         "A string file -2000123 4025136 -12345678901234 24568780984912 + (12.3404) 1.52");
 }
 
-TEST(Format, Assertions) {
+TEST(CompatFormat, Assertions) {
     char buffer[128];
     EXPECT_DEATH(Utility::formatInto(buffer, "{"),
         "Utility::format\\(\\): unexpected end of format string");

@@ -15,7 +15,7 @@
 #include <Magnum/GL/TextureFormat.h>
 #include "GLTestContext.h"
 
-namespace {
+namespace VelmoraEngine { namespace Test { namespace {
 
 using namespace Corrade;
 using namespace Magnum;
@@ -129,4 +129,4 @@ TEST(CompatGLTextureArray, CompressedUploadPastTheLevelIsAnError) {
         ASSERT_EQ(byte, 0);
 }
 
-}
+}}}

@@ -47,7 +47,7 @@ template<class T> std::string debugString(const T& value) {
     return out.str();
 }
 
-TEST(GLContext, VersionAndExtensions) {
+TEST(CompatGLContext, VersionAndExtensions) {
     REQUIRE_CONTEXT();
     GL::Context& context = GL::Context::current();
     EXPECT_TRUE(GL::Context::hasCurrent());
@@ -89,7 +89,7 @@ TEST(CompatGLContext, InitialClearColorIsDarkGrey) {
 
 namespace {
 
-TEST(GLVersion, Encoding) {
+TEST(CompatGLVersion, Encoding) {
     EXPECT_EQ(GL::version(4, 3), GL::Version::GL430);
     EXPECT_EQ(Int(GL::Version::GL330), 330);
     EXPECT_EQ(GL::version(GL::Version::GLES300).first(), 3);
@@ -100,7 +100,7 @@ TEST(GLVersion, Encoding) {
     EXPECT_EQ(GL::Extensions::ARB::invalidate_subdata::coreVersion(), GL::Version::GL430);
 }
 
-TEST(GLBuffer, DataRoundTrip) {
+TEST(CompatGLBuffer, DataRoundTrip) {
     REQUIRE_CONTEXT();
     GL::Buffer buffer{GL::Buffer::TargetHint::Array};
     EXPECT_NE(buffer.id(), 0u);
@@ -122,7 +122,7 @@ TEST(GLBuffer, DataRoundTrip) {
     EXPECT_EQ(part[2], 10);
 }
 
-TEST(GLBuffer, AllocateWithoutDataAndInvalidate) {
+TEST(CompatGLBuffer, AllocateWithoutDataAndInvalidate) {
     REQUIRE_CONTEXT();
     GL::Buffer buffer{GL::Buffer::TargetHint::ElementArray};
     buffer.setData({nullptr, 64}, GL::BufferUsage::DynamicDraw);
@@ -139,7 +139,7 @@ TEST(GLBuffer, AllocateWithoutDataAndInvalidate) {
     EXPECT_EQ(GL::Renderer::error(), GL::Renderer::Error::NoError);
 }
 
-TEST(GLBuffer, Move) {
+TEST(CompatGLBuffer, Move) {
     REQUIRE_CONTEXT();
     GL::Buffer a{GL::Buffer::TargetHint::ElementArray};
     const UnsignedInt id = a.id();
@@ -154,7 +154,7 @@ TEST(GLBuffer, Move) {
     EXPECT_EQ(c.id(), id);
 }
 
-TEST(GLRenderer, ErrorAfterBadCall) {
+TEST(CompatGLRenderer, ErrorAfterBadCall) {
     REQUIRE_CONTEXT();
     GL::Renderer::error();
     GL::Buffer buffer;
@@ -167,7 +167,7 @@ TEST(GLRenderer, ErrorAfterBadCall) {
     EXPECT_EQ(GL::Renderer::error(), GL::Renderer::Error::NoError);
 }
 
-TEST(GLDebug, EnumOutput) {
+TEST(CompatGLDebug, EnumOutput) {
     EXPECT_EQ(debugString(GL::Renderer::Error::InvalidValue), "GL::Renderer::Error::InvalidValue\n");
     EXPECT_EQ(debugString(GL::Renderer::Error::NoError), "GL::Renderer::Error::NoError\n");
     EXPECT_EQ(debugString(GL::TextureFormat::RGBA8), "GL::TextureFormat::RGBA8\n");
@@ -177,7 +177,7 @@ TEST(GLDebug, EnumOutput) {
     EXPECT_EQ(debugString(GL::MeshIndexType::UnsignedShort), "GL::MeshIndexType::UnsignedShort\n");
 }
 
-TEST(GLMapping, GenericToGL) {
+TEST(CompatGLMapping, GenericToGL) {
     EXPECT_EQ(GL::meshPrimitive(MeshPrimitive::Triangles), GL::MeshPrimitive::Triangles);
     EXPECT_EQ(GL::meshPrimitive(MeshPrimitive::LineStrip), GL::MeshPrimitive::LineStrip);
     EXPECT_EQ(GL::meshPrimitive(MeshPrimitive::Points), GL::MeshPrimitive::Points);
@@ -205,7 +205,7 @@ TEST(GLMapping, GenericToGL) {
     EXPECT_TRUE(GL::hasTextureFormat(PixelFormat::RGBA8Unorm));
 }
 
-TEST(GLDynamicAttribute, FromVertexFormat) {
+TEST(CompatGLDynamicAttribute, FromVertexFormat) {
     const GL::DynamicAttribute normal{GL::DynamicAttribute::Kind::Generic, 5, VertexFormat::Vector3sNormalized};
     /* Normalized formats turn a generic attribute into a normalized one */
     EXPECT_EQ(normal.kind(), GL::DynamicAttribute::Kind::GenericNormalized);
@@ -315,7 +315,7 @@ struct RenderTarget {
 
 const Color4ub Red{255, 0, 0, 255}, Green{0, 255, 0, 255}, Blue{0, 0, 255, 255}, White{255, 255, 255, 255}, Clear{0, 0, 0, 0};
 
-TEST(GLMesh, NonIndexedDrawAndViews) {
+TEST(CompatGLMesh, NonIndexedDrawAndViews) {
     REQUIRE_CONTEXT();
     PointShader shader;
     ASSERT_TRUE(shader.compiled);
@@ -363,7 +363,7 @@ TEST(GLMesh, NonIndexedDrawAndViews) {
     EXPECT_EQ(GL::Renderer::error(), GL::Renderer::Error::NoError);
 }
 
-TEST(GLMesh, IndexedDrawAndViews) {
+TEST(CompatGLMesh, IndexedDrawAndViews) {
     REQUIRE_CONTEXT();
     PointShader shader;
     PointScene scene;
@@ -408,7 +408,7 @@ TEST(GLMesh, IndexedDrawAndViews) {
     EXPECT_EQ(GL::Renderer::error(), GL::Renderer::Error::NoError);
 }
 
-TEST(GLMesh, OwnedBuffersAndMove) {
+TEST(CompatGLMesh, OwnedBuffersAndMove) {
     REQUIRE_CONTEXT();
     PointShader shader;
     RenderTarget target;
@@ -433,7 +433,7 @@ TEST(GLMesh, OwnedBuffersAndMove) {
     EXPECT_EQ(pixels[1], Clear);
 }
 
-TEST(GLTexture, RenderIntoTextureAndReadBack) {
+TEST(CompatGLTexture, RenderIntoTextureAndReadBack) {
     REQUIRE_CONTEXT();
     PointShader shader;
     PointScene scene;
@@ -462,7 +462,7 @@ TEST(GLTexture, RenderIntoTextureAndReadBack) {
     EXPECT_GE(GL::Texture2D::maxSize().x(), 1024);
 }
 
-TEST(GLTexture, IntegerTextureWithByteAlignment) {
+TEST(CompatGLTexture, IntegerTextureWithByteAlignment) {
     REQUIRE_CONTEXT();
     GL::Texture2D texture;
     texture.setStorage(1, GL::TextureFormat::R16UI, {3, 2});
@@ -480,7 +480,7 @@ TEST(GLTexture, IntegerTextureWithByteAlignment) {
     EXPECT_EQ(GL::Renderer::error(), GL::Renderer::Error::NoError);
 }
 
-TEST(GLTextureArray, StorageSubImageReadBack) {
+TEST(CompatGLTextureArray, StorageSubImageReadBack) {
     REQUIRE_CONTEXT();
     GL::Texture2DArray texture;
     texture.setMagnificationFilter(GL::SamplerFilter::Linear)
@@ -512,7 +512,7 @@ TEST(GLTextureArray, StorageSubImageReadBack) {
     EXPECT_EQ(GL::Renderer::error(), GL::Renderer::Error::NoError);
 }
 
-TEST(GLTextureArray, AttachLayerAndDraw) {
+TEST(CompatGLTextureArray, AttachLayerAndDraw) {
     REQUIRE_CONTEXT();
     PointShader shader;
     PointScene scene;
@@ -541,7 +541,7 @@ TEST(GLTextureArray, AttachLayerAndDraw) {
     EXPECT_EQ((pixels[0][0][2]), Clear);
 }
 
-TEST(GLShader, CompileFailure) {
+TEST(CompatGLShader, CompileFailure) {
     REQUIRE_CONTEXT();
     GL::Shader shader{GL::Version::GL330, GL::Shader::Type::Fragment};
     shader.addSource("this is not GLSL\n");
@@ -555,7 +555,7 @@ TEST(GLShader, CompileFailure) {
     EXPECT_NE(out.str().find("GL::Shader::compile(): compilation of fragment shader failed with the following message:"), std::string::npos) << out.str();
 }
 
-TEST(GLShader, VersionDirective) {
+TEST(CompatGLShader, VersionDirective) {
     REQUIRE_CONTEXT();
     GL::Shader shader{GL::Version::GL330, GL::Shader::Type::Vertex};
     ASSERT_GE(shader.sources().size(), 1u);

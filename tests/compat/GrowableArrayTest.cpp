@@ -6,7 +6,7 @@
 
 using namespace Corrade;
 
-namespace {
+namespace VelmoraEngine { namespace Test { namespace {
 
 int deleterCalls;
 const void* deletedData;
@@ -19,7 +19,7 @@ void countingDeleter(int* data, std::size_t size) {
     delete[] data;
 }
 
-struct GrowableArray: testing::Test {
+struct CompatGrowableArray: testing::Test {
     void SetUp() override {
         deleterCalls = 0;
         deletedData = nullptr;
@@ -27,7 +27,7 @@ struct GrowableArray: testing::Test {
     }
 };
 
-TEST_F(GrowableArray, ForeignArrayIsCopiedAndItsDeleterCalledOnce) {
+TEST_F(CompatGrowableArray, ForeignArrayIsCopiedAndItsDeleterCalledOnce) {
     int* const data = new int[3]{10, 20, 30};
     Containers::Array<int> array{data, 3, countingDeleter};
     EXPECT_FALSE(Containers::arrayIsGrowable(array));
@@ -50,7 +50,7 @@ TEST_F(GrowableArray, ForeignArrayIsCopiedAndItsDeleterCalledOnce) {
     EXPECT_EQ(array[103], 99);
 }
 
-TEST_F(GrowableArray, ReservedCapacityIsReusedWithoutReallocation) {
+TEST_F(CompatGrowableArray, ReservedCapacityIsReusedWithoutReallocation) {
     Containers::Array<int> array;
     EXPECT_EQ(Containers::arrayReserve(array, 100), 100u);
     EXPECT_EQ(Containers::arrayCapacity(array), 100u);
@@ -77,7 +77,7 @@ TEST_F(GrowableArray, ReservedCapacityIsReusedWithoutReallocation) {
     EXPECT_EQ(array[89], 0);
 }
 
-TEST_F(GrowableArray, AppendVariants) {
+TEST_F(CompatGrowableArray, AppendVariants) {
     Containers::Array<int> array;
     int& appended = Containers::arrayAppend(array, 5);
     EXPECT_EQ(&appended, array.data());
@@ -105,7 +105,7 @@ TEST_F(GrowableArray, AppendVariants) {
     EXPECT_EQ(array[11], 7);
 }
 
-TEST_F(GrowableArray, RemoveKeepsOrderAndNonTrivialTypes) {
+TEST_F(CompatGrowableArray, RemoveKeepsOrderAndNonTrivialTypes) {
     Containers::Array<Containers::String> array;
     for(const char* s: {"first", "second and a longer string that does not fit in place", "third", "fourth"})
         Containers::arrayAppend(array, Containers::String{s});
@@ -126,7 +126,7 @@ TEST_F(GrowableArray, RemoveKeepsOrderAndNonTrivialTypes) {
     EXPECT_EQ(array[1], "fourth");
 }
 
-TEST_F(GrowableArray, RemovingFromAForeignArrayConvertsIt) {
+TEST_F(CompatGrowableArray, RemovingFromAForeignArrayConvertsIt) {
     int* const data = new int[4]{1, 2, 3, 4};
     Containers::Array<int> array{data, 4, countingDeleter};
     Containers::arrayRemove(array, 1);
@@ -138,7 +138,7 @@ TEST_F(GrowableArray, RemovingFromAForeignArrayConvertsIt) {
     EXPECT_EQ(array[2], 4);
 }
 
-TEST_F(GrowableArray, ShrinkMakesAPlainArrayOfTheExactSize) {
+TEST_F(CompatGrowableArray, ShrinkMakesAPlainArrayOfTheExactSize) {
     Containers::Array<int> array;
     Containers::arrayAppend(array, {1, 2, 3});
     EXPECT_GE(Containers::arrayCapacity(array), 3u);
@@ -149,7 +149,7 @@ TEST_F(GrowableArray, ShrinkMakesAPlainArrayOfTheExactSize) {
     EXPECT_EQ(array[2], 3);
 }
 
-TEST_F(GrowableArray, ExplicitAllocatorIsRecognizedByItsDeleter) {
+TEST_F(CompatGrowableArray, ExplicitAllocatorIsRecognizedByItsDeleter) {
     Containers::Array<int> array;
     Containers::arrayAppend<Containers::ArrayNewAllocator>(array, 1);
     EXPECT_TRUE(Containers::arrayIsGrowable<Containers::ArrayNewAllocator>(array));
@@ -163,7 +163,7 @@ TEST_F(GrowableArray, ExplicitAllocatorIsRecognizedByItsDeleter) {
     EXPECT_EQ(array[1], 2);
 }
 
-TEST(Array, ReleaseGivesUpOwnership) {
+TEST(CompatArray, ReleaseGivesUpOwnership) {
     Containers::Array<int> array{InPlaceInit, {1, 2}};
     int* const data = array.data();
     int* const released = array.release();
@@ -174,7 +174,7 @@ TEST(Array, ReleaseGivesUpOwnership) {
     delete[] released;
 }
 
-TEST(Array, CustomDeleterRunsOnDestructionAndNotAfterMove) {
+TEST(CompatArray, CustomDeleterRunsOnDestructionAndNotAfterMove) {
     deleterCalls = 0;
     {
         Containers::Array<int> a{new int[2]{}, 2, countingDeleter};
@@ -186,11 +186,11 @@ TEST(Array, CustomDeleterRunsOnDestructionAndNotAfterMove) {
     EXPECT_EQ(deleterCalls, 1);
 }
 
-TEST(ArrayDeathTest, ArrayCastChecksTheSize) {
+TEST(CompatArrayDeathTest, ArrayCastChecksTheSize) {
     int data[3]{};
     Containers::ArrayView<int> view = data;
     EXPECT_DEATH(Containers::arrayCast<long long>(view), "Containers::arrayCast\\(\\): can't reinterpret 3 4-byte items into a 8-byte type");
     EXPECT_EQ(Containers::arrayCast<char>(view).size(), 12u);
 }
 
-}
+}}}

@@ -16,7 +16,7 @@ namespace {
 using namespace Corrade;
 using namespace Magnum;
 
-TEST(PixelStorage, Defaults) {
+TEST(CompatPixelStorage, Defaults) {
     const PixelStorage storage;
     EXPECT_EQ(storage.alignment(), 4);
     EXPECT_EQ(storage.rowLength(), 0);
@@ -26,7 +26,7 @@ TEST(PixelStorage, Defaults) {
     EXPECT_TRUE(storage != PixelStorage{}.setAlignment(1));
 }
 
-TEST(PixelStorage, DataProperties) {
+TEST(CompatPixelStorage, DataProperties) {
     const std::pair<Math::Vector3<std::size_t>, Math::Vector3<std::size_t>> properties = PixelStorage{}
         .setAlignment(8)
         .setSkip({3, 2, 1})
@@ -39,7 +39,7 @@ TEST(PixelStorage, DataProperties) {
     EXPECT_EQ(PixelStorage{}.dataProperties(3, {0, 2, 1}).second, (Math::Vector3<std::size_t>{}));
 }
 
-TEST(ImageView, Construct) {
+TEST(CompatImageView, Construct) {
     const char data[3*4]{};
     const ImageView2D a{PixelFormat::RGBA8Unorm, {1, 3}, data};
     EXPECT_EQ(a.storage().alignment(), 4);
@@ -61,7 +61,7 @@ TEST(ImageView, Construct) {
     EXPECT_EQ(c.pixelSize(), 4u);
 }
 
-TEST(ImageView, MutableToConst) {
+TEST(CompatImageView, MutableToConst) {
     char data[4*4]{};
     const MutableImageView2D a{PixelStorage{}.setAlignment(1), PixelFormat::RG8Unorm, {2, 2}, data};
     const ImageView2D b = a;
@@ -73,14 +73,14 @@ TEST(ImageView, MutableToConst) {
     EXPECT_FALSE((std::is_convertible<ImageView2D, MutableImageView2D>::value));
 }
 
-TEST(ImageView, EmptyHasNoPixels) {
+TEST(CompatImageView, EmptyHasNoPixels) {
     const ImageView2D a{PixelFormat::RGBA8Unorm, {4, 4}};
     EXPECT_EQ(a.data().data(), nullptr);
     EXPECT_EQ(a.pixels().data(), nullptr);
     EXPECT_EQ(a.pixels<Color4ub>().data(), nullptr);
 }
 
-TEST(ImageView, Pixels) {
+TEST(CompatImageView, Pixels) {
     /* Two rows of padding and three pixels of skip in rows of 20 bytes */
     char data[120]{};
     for(int y = 0; y != 4; ++y) for(int i = 0; i != 6; ++i)
@@ -103,19 +103,19 @@ TEST(ImageView, Pixels) {
     EXPECT_EQ(data[2*20 + 12], char(40));
 }
 
-TEST(ImageView, DataProperties) {
+TEST(CompatImageView, DataProperties) {
     const char data[224]{};
     const ImageView3D image{PixelStorage{}.setAlignment(8).setSkip({3, 2, 1}), PixelFormat::R8Unorm, {2, 4, 6}, data};
     EXPECT_EQ(image.dataProperties().first, (Math::Vector3<std::size_t>{3, 16, 32}));
     EXPECT_EQ(image.dataProperties().second, (Math::Vector3<std::size_t>{8, 4, 6}));
 }
 
-TEST(ImageViewDeathTest, DataTooSmall) {
+TEST(CompatImageViewDeathTest, DataTooSmall) {
     const char data[11]{};
     EXPECT_DEATH((ImageView2D{PixelFormat::RGB8Unorm, {1, 3}, data}), "ImageView: data too small, got 11 but expected at least 12 bytes");
 }
 
-TEST(Image, ConstructAndMove) {
+TEST(CompatImage, ConstructAndMove) {
     char* data = new char[3*16];
     Image2D a{PixelStorage{}.setAlignment(1), PixelFormat::RGBA32F, {1, 3}, Containers::Array<char>{data, 3*16}};
     EXPECT_EQ(a.pixelSize(), 16u);
@@ -139,7 +139,7 @@ TEST(Image, ConstructAndMove) {
     EXPECT_TRUE(std::is_nothrow_move_constructible<Image2D>::value);
 }
 
-TEST(Image, Placeholder) {
+TEST(CompatImage, Placeholder) {
     const Image2D a{PixelFormat::RG32F};
     EXPECT_EQ(a.format(), PixelFormat::RG32F);
     EXPECT_EQ(a.pixelSize(), 8u);
@@ -147,7 +147,7 @@ TEST(Image, Placeholder) {
     EXPECT_EQ(a.data().data(), nullptr);
 }
 
-TEST(Image, ViewsReleaseAndRvalueData) {
+TEST(CompatImage, ViewsReleaseAndRvalueData) {
     char* data = new char[4*4];
     Image2D a{PixelFormat::RGBA8Unorm, {1, 3}, Containers::Array<char>{data, 4*4}};
     const ImageView2D view = a;
@@ -166,11 +166,11 @@ TEST(Image, ViewsReleaseAndRvalueData) {
     EXPECT_EQ(moved.data(), data2);
 }
 
-TEST(ImageDeathTest, DataTooSmall) {
+TEST(CompatImageDeathTest, DataTooSmall) {
     EXPECT_DEATH((Image2D{PixelFormat::RGB8Unorm, {1, 3}, Containers::Array<char>{ValueInit, 3*3}}), "Image: data too small, got 9 but expected at least 12 bytes");
 }
 
-TEST(CompressedImage, Construct) {
+TEST(CompatCompressedImage, Construct) {
     char* data = new char[6*8];
     CompressedImage2D a{CompressedPixelFormat::Bc1RGBAUnorm, {12, 8}, Containers::Array<char>{data, 6*8}};
     EXPECT_EQ(a.storage().rowLength(), 0);
@@ -201,7 +201,7 @@ TEST(CompressedImage, Construct) {
     EXPECT_EQ(placeholder.data().data(), nullptr);
 }
 
-TEST(CompressedImage, DataProperties) {
+TEST(CompatCompressedImage, DataProperties) {
     const CompressedImage3D image{
         CompressedPixelStorage{}.setRowLength(12).setImageHeight(8).setSkip({8, 4, 4}),
         CompressedPixelFormat::Bc1RGBAUnorm, {2, 3, 3},
@@ -210,7 +210,7 @@ TEST(CompressedImage, DataProperties) {
     EXPECT_EQ(image.dataProperties().second, (Math::Vector3<std::size_t>{3, 2, 3}));
 }
 
-TEST(CompressedImageDeathTest, DataTooSmall) {
+TEST(CompatCompressedImageDeathTest, DataTooSmall) {
     EXPECT_DEATH((CompressedImage2D{CompressedPixelFormat::Bc2RGBAUnorm, {4, 4}, Containers::Array<char>{ValueInit, 15}}), "CompressedImage: data too small, got 15 but expected at least 16 bytes");
     /* Rounded up to whole blocks */
     EXPECT_DEATH((CompressedImage2D{CompressedPixelFormat::Bc2RGBAUnorm, {2, 2}, Containers::Array<char>{ValueInit, 15}}), "CompressedImage: data too small, got 15 but expected at least 16 bytes");

@@ -28,7 +28,7 @@ template<class T> std::string print(const T& value) {
 
 }
 
-TEST(MathTypeTraits, FuzzyFloatAtEpsilonBoundary) {
+TEST(CompatMathTypeTraits, FuzzyFloatAtEpsilonBoundary) {
     struct Case { Float a, b; bool equal; } cases[]{
         {1.0f, 1.000005f, true},        /* absolute difference below 1e-5 */
         {1.0f, 1.001f, false},
@@ -55,7 +55,7 @@ TEST(MathTypeTraits, FuzzyFloatAtEpsilonBoundary) {
     EXPECT_EQ(Deg(90.0f), Deg(90.0001f));
 }
 
-TEST(MathVector, ConstructAndAccess) {
+TEST(CompatMathVector, ConstructAndAccess) {
     Vector3 a;
     EXPECT_EQ(a, Vector3(0.0f, 0.0f, 0.0f));
     Vector4 b{Vector3{1.0f, 2.0f, 3.0f}, 4.0f};
@@ -73,7 +73,7 @@ TEST(MathVector, ConstructAndAccess) {
     EXPECT_EQ(Vector3::yAxis(2.0f), Vector3(0.0f, 2.0f, 0.0f));
 }
 
-TEST(MathVector, Arithmetic) {
+TEST(CompatMathVector, Arithmetic) {
     const Vector3 a{1.0f, 2.0f, 3.0f};
     EXPECT_EQ(a + a, Vector3(2.0f, 4.0f, 6.0f));
     EXPECT_EQ(2.0f*a - a/2.0f, Vector3(1.5f, 3.0f, 4.5f));
@@ -111,7 +111,7 @@ TEST(MathVector, Arithmetic) {
     EXPECT_FLOAT_EQ(Vector2(4.0f, 2.0f).aspectRatio(), 2.0f);
 }
 
-TEST(MathVector, ComponentWiseComparison) {
+TEST(CompatMathVector, ComponentWiseComparison) {
     const BitVector3 less = Vector3(1.0f, 5.0f, 3.0f) < Vector3(2.0f, 2.0f, 4.0f);
     EXPECT_TRUE(less[0]);
     EXPECT_FALSE(less[1]);
@@ -124,7 +124,7 @@ TEST(MathVector, ComponentWiseComparison) {
     EXPECT_EQ(print(less), "BitVector(0b101)\n");
 }
 
-TEST(MathVector, DebugOutput) {
+TEST(CompatMathVector, DebugOutput) {
     EXPECT_EQ(print(Vector3(1.0f, 2.5f, -3.0f)), "Vector(1, 2.5, -3)\n");
     /* Bytes are printed as numbers, not characters */
     EXPECT_EQ(print(Vector3ub(1, 65, 255)), "Vector(1, 65, 255)\n");
@@ -137,7 +137,7 @@ TEST(MathVector, DebugOutput) {
     EXPECT_EQ(out.str(), "{1, 2} Vector(3, 4)\n");
 }
 
-TEST(MathColor, ConstructAndLiterals) {
+TEST(CompatMathColor, ConstructAndLiterals) {
     EXPECT_EQ(Color4(Color3(0.1f, 0.2f, 0.3f)), Color4(0.1f, 0.2f, 0.3f, 1.0f));
     EXPECT_EQ(Color4ub(Color3ub(1, 2, 3)), Color4ub(1, 2, 3, 255));
     EXPECT_EQ(Color4us(1, 2, 3).a(), 65535);
@@ -150,13 +150,13 @@ TEST(MathColor, ConstructAndLiterals) {
     EXPECT_EQ(Color3::fromLinearRgbInt(0x33ff00).toLinearRgbInt(), 0x33ff00u);
 }
 
-TEST(MathColor, DebugOutput) {
+TEST(CompatMathColor, DebugOutput) {
     EXPECT_EQ(print(0xff3366_rgb), "#ff3366\n");
     EXPECT_EQ(print(0x0a3366ff_rgba), "#0a3366ff\n");
     EXPECT_EQ(print(Color3(0.5f, 1.0f, 0.0f)), "Vector(0.5, 1, 0)\n");
 }
 
-TEST(MathAngle, ConversionAndDebug) {
+TEST(CompatMathAngle, ConversionAndDebug) {
     EXPECT_FLOAT_EQ(Float(Rad(90.0_degf)), 1.5707964f);
     EXPECT_FLOAT_EQ(Float(Deg(Rad(Math::Constants<Float>::pi()))), 180.0f);
     EXPECT_DOUBLE_EQ(Double(Math::Deg<Double>(1.0_rad)), 57.295779513082323);
@@ -169,7 +169,7 @@ TEST(MathAngle, ConversionAndDebug) {
     EXPECT_TRUE(Math::isInf(-Math::Constants<Double>::inf()));
 }
 
-TEST(MathFunctions, ScalarAndVector) {
+TEST(CompatMathFunctions, ScalarAndVector) {
     EXPECT_EQ(Math::log2(1u), 0u);
     EXPECT_EQ(Math::log2(2u), 1u);
     EXPECT_EQ(Math::log2(1023u), 9u);
@@ -198,7 +198,7 @@ TEST(MathFunctions, ScalarAndVector) {
     EXPECT_EQ(d.second(), 3);
 }
 
-TEST(MathFunctions, Interpolation) {
+TEST(CompatMathFunctions, Interpolation) {
     /* Exact at the ends, which (b - a)*t + a isn't for every input */
     EXPECT_EQ(Math::lerp(0.1f, 7.3f, 1.0f), 7.3f);
     EXPECT_EQ(Math::lerp(0.1f, 7.3f, 0.0f), 0.1f);
@@ -211,7 +211,7 @@ TEST(MathFunctions, Interpolation) {
     EXPECT_EQ(Math::select(1.0f, 2.0f, 1.0f), 2.0f);
 }
 
-TEST(MathRange, Queries) {
+TEST(CompatMathRange, Queries) {
     const Range2Di a{{0, 0}, {2, 2}};
     /* Minimum inclusive, maximum exclusive */
     EXPECT_TRUE(a.contains({0, 0}));
@@ -237,7 +237,7 @@ TEST(MathRange, Queries) {
     EXPECT_EQ(c.xy(), Range2D({0.0f, 0.0f}, {1.0f, 2.0f}));
 }
 
-TEST(MathRange, JoinIntersect) {
+TEST(CompatMathRange, JoinIntersect) {
     const Range2Di a{{0, 0}, {2, 2}};
     /* Touching edges don't intersect */
     const Range2Di touching{{2, 0}, {4, 2}};
@@ -254,13 +254,13 @@ TEST(MathRange, JoinIntersect) {
     EXPECT_FALSE(Math::intersects(Range1Di{0, 1}, Range1Di{1, 2}));
 }
 
-TEST(MathRange, DebugOutput) {
+TEST(CompatMathRange, DebugOutput) {
     EXPECT_EQ(print(Range2Di({1, 2}, {3, 4})), "Range({1, 2}, {3, 4})\n");
     EXPECT_EQ(print(Range1D(1.5f, 2.0f)), "Range({1.5}, {2})\n");
     EXPECT_EQ(print(Range3D({1.0f, 2.0f, 3.0f}, {4.0f, 5.0f, 6.0f})), "Range({1, 2, 3}, {4, 5, 6})\n");
 }
 
-TEST(MathQuaternion, Operations) {
+TEST(CompatMathQuaternion, Operations) {
     const Quaternion q = Quaternion::rotation(90.0_degf, Vector3::zAxis());
     EXPECT_EQ(q, Quaternion({0.0f, 0.0f, 0.707107f}, 0.707107f));
     EXPECT_TRUE(q.isNormalized());
@@ -279,7 +279,7 @@ TEST(MathQuaternion, Operations) {
     EXPECT_EQ(print(Quaternion({1.0f, 2.0f, 3.0f}, 4.0f)), "Quaternion({1, 2, 3}, 4)\n");
 }
 
-TEST(MathQuaternion, Interpolation) {
+TEST(CompatMathQuaternion, Interpolation) {
     const Quaternion a;
     const Quaternion b = Quaternion::rotation(90.0_degf, Vector3::zAxis());
     const Quaternion half{{0.0f, 0.0f, 0.382683f}, 0.923880f};
@@ -296,7 +296,7 @@ TEST(MathQuaternion, Interpolation) {
     EXPECT_EQ(Math::slerp(b, b, 0.3f), b);
 }
 
-TEST(MathMatrix, TransformAndInvert) {
+TEST(CompatMathMatrix, TransformAndInvert) {
     EXPECT_EQ(Matrix4{}, Matrix4::scaling({1.0f, 1.0f, 1.0f}));
     EXPECT_EQ(Matrix3x3(Math::IdentityInit, 2.0f).diagonal(), Vector3(2.0f));
     const Matrix4 t = Matrix4::translation({1.0f, 2.0f, 3.0f});
@@ -323,7 +323,7 @@ TEST(MathMatrix, TransformAndInvert) {
     EXPECT_EQ(Matrix3::scaling({2.0f, 3.0f}).scaling(), Vector2(2.0f, 3.0f));
 }
 
-TEST(MathMatrix, DebugOutput) {
+TEST(CompatMathMatrix, DebugOutput) {
     EXPECT_EQ(print(Matrix2x2(Vector2(1.0f, 2.0f), Vector2(3.0f, 4.0f))),
         "Matrix(1, 3,\n       2, 4)\n");
     EXPECT_EQ(print(Matrix3{}),

@@ -16,7 +16,7 @@
 using namespace Corrade;
 using namespace Magnum;
 
-namespace {
+namespace VelmoraEngine { namespace Test { namespace {
 
 struct Vertex {
     Vector3 position;
@@ -59,7 +59,7 @@ Trade::MeshData ownedMesh() {
     return Trade::MeshData{MeshPrimitive::Triangles, std::move(indexData), indices, std::move(vertexData), std::move(attributes)};
 }
 
-TEST(MeshAttribute, DebugOutput) {
+TEST(CompatMeshAttribute, DebugOutput) {
     std::ostringstream out;
     {
         Utility::Debug redirect{&out};
@@ -68,14 +68,14 @@ TEST(MeshAttribute, DebugOutput) {
     EXPECT_EQ(out.str(), "Trade::MeshAttribute::Normal Trade::MeshAttribute::ObjectId Trade::MeshAttribute::Custom(42) Trade::MeshAttribute(0x73)\n");
 }
 
-TEST(MeshAttribute, Values) {
+TEST(CompatMeshAttribute, Values) {
     EXPECT_EQ(UnsignedShort(Trade::MeshAttribute::Position), 1);
     EXPECT_EQ(UnsignedShort(Trade::MeshAttribute::Color), 6);
     EXPECT_EQ(UnsignedShort(Trade::MeshAttribute::JointIds), 7);
     EXPECT_EQ(UnsignedShort(Trade::MeshAttribute::ObjectId), 9);
 }
 
-TEST(MeshAttribute, Custom) {
+TEST(CompatMeshAttribute, Custom) {
     EXPECT_FALSE(Trade::isMeshAttributeCustom(Trade::MeshAttribute::ObjectId));
     EXPECT_FALSE(Trade::isMeshAttributeCustom(Trade::MeshAttribute(32767)));
     EXPECT_TRUE(Trade::isMeshAttributeCustom(Trade::MeshAttribute(32768)));
@@ -85,12 +85,12 @@ TEST(MeshAttribute, Custom) {
     EXPECT_EQ(Trade::meshAttributeCustom(Trade::MeshAttribute(65535)), 32767);
 }
 
-TEST(MeshAttributeDeathTest, Custom) {
+TEST(CompatMeshAttributeDeathTest, Custom) {
     EXPECT_DEATH(Trade::meshAttributeCustom(32768), "Trade::meshAttributeCustom\\(\\): index 32768 too large");
     EXPECT_DEATH(Trade::meshAttributeCustom(Trade::MeshAttribute::Tangent), "Trade::meshAttributeCustom\\(\\): Trade::MeshAttribute::Tangent is not custom");
 }
 
-TEST(MeshIndexData, Construct) {
+TEST(CompatMeshIndexData, Construct) {
     const UnsignedByte bytes[]{3, 1, 2};
     const UnsignedInt ints[]{7, 8};
 
@@ -124,7 +124,7 @@ TEST(MeshIndexData, Construct) {
     EXPECT_EQ(from2DEmpty.type(), MeshIndexType{});
 }
 
-TEST(MeshIndexDataDeathTest, Construct) {
+TEST(CompatMeshIndexDataDeathTest, Construct) {
     const char data[6]{};
     EXPECT_DEATH((Trade::MeshIndexData{MeshIndexType::UnsignedInt, Containers::ArrayView<const void>{data}}),
         "Trade::MeshIndexData: view size 6 does not correspond to MeshIndexType::UnsignedInt");
@@ -132,7 +132,7 @@ TEST(MeshIndexDataDeathTest, Construct) {
         "Trade::MeshIndexData: expected index type size 1, 2 or 4 but got 3");
 }
 
-TEST(MeshAttributeData, Construct) {
+TEST(CompatMeshAttributeData, Construct) {
     const Containers::StridedArrayView1D<const Vertex> vertices = Containers::stridedArrayView(Vertices);
 
     const Trade::MeshAttributeData positions{Trade::MeshAttribute::Position, vertices.slice(&Vertex::position)};
@@ -163,7 +163,7 @@ TEST(MeshAttributeData, Construct) {
     EXPECT_EQ(padding.format(), VertexFormat{});
 }
 
-TEST(MeshAttributeData, ConstructArray) {
+TEST(CompatMeshAttributeData, ConstructArray) {
     const Float data[3][2]{{1.0f, 2.0f}, {3.0f, 4.0f}, {5.0f, 6.0f}};
     const Containers::StridedArrayView2D<const Float> view{Containers::arrayView(&data[0][0], 6), {3, 2}};
     const Trade::MeshAttributeData attribute{Trade::meshAttributeCustom(3), view};
@@ -173,7 +173,7 @@ TEST(MeshAttributeData, ConstructArray) {
     EXPECT_EQ(attribute.data().size(), 3u);
 }
 
-TEST(MeshAttributeDataDeathTest, Construct) {
+TEST(CompatMeshAttributeDataDeathTest, Construct) {
     const Containers::StridedArrayView1D<const Vertex> vertices = Containers::stridedArrayView(Vertices);
     EXPECT_DEATH((Trade::MeshAttributeData{Trade::MeshAttribute::Normal, vertices.slice(&Vertex::color)}),
         "Trade::MeshAttributeData: VertexFormat::Vector4ubNormalized is not a valid format for Trade::MeshAttribute::Normal");
@@ -188,7 +188,7 @@ TEST(MeshAttributeDataDeathTest, Construct) {
         "Trade::MeshAttributeData::data\\(\\): the attribute is offset-only, supply a data array");
 }
 
-TEST(MeshData, ConstructOwnedIndexed) {
+TEST(CompatMeshData, ConstructOwnedIndexed) {
     int state;
     Containers::Array<char> indexData = copyOf(Indices, sizeof(Indices));
     Containers::Array<char> vertexData = copyOf(Vertices, sizeof(Vertices));
@@ -225,7 +225,7 @@ TEST(MeshData, ConstructOwnedIndexed) {
     EXPECT_EQ(mesh.vertexCount(), 3u);
 }
 
-TEST(MeshData, AttributeQueries) {
+TEST(CompatMeshData, AttributeQueries) {
     const Trade::MeshData mesh = ownedMesh();
 
     EXPECT_EQ(mesh.attributeCount(), 4u);
@@ -261,7 +261,7 @@ TEST(MeshData, AttributeQueries) {
     EXPECT_EQ(data.data().data(), mesh.vertexData().data() + offsetof(Vertex, textureCoordinates));
 }
 
-TEST(MeshData, TypedAccess) {
+TEST(CompatMeshData, TypedAccess) {
     const Trade::MeshData mesh = ownedMesh();
 
     const Containers::StridedArrayView1D<const Vector3> positions = mesh.attribute<Vector3>(Trade::MeshAttribute::Position);
@@ -313,7 +313,7 @@ const Mixed MixedVertices[]{
     {{3.0f, 4.0f}, {0, 0, 32767}, 200, {3, 4}, {51, 204}, {1.0f, 0.0f, 0.0f}, {0.0f, 1.0f, 0.0f, 1.0f}}
 };
 
-TEST(MeshData, ConvertingAccessors) {
+TEST(CompatMeshData, ConvertingAccessors) {
     const Trade::MeshData mesh{MeshPrimitive::Points, Trade::DataFlags{}, Containers::arrayView(MixedVertices), {
         Trade::MeshAttributeData{Trade::MeshAttribute::Position, VertexFormat::Vector2, offsetof(Mixed, position), 2, sizeof(Mixed)},
         Trade::MeshAttributeData{Trade::MeshAttribute::Normal, VertexFormat::Vector3sNormalized, offsetof(Mixed, normal), 2, sizeof(Mixed)},
@@ -359,7 +359,7 @@ TEST(MeshData, ConvertingAccessors) {
     EXPECT_EQ(signs[1], 1.0f);
 }
 
-TEST(MeshData, ArrayAttribute) {
+TEST(CompatMeshData, ArrayAttribute) {
     const Float data[3][2]{{1.0f, 2.0f}, {3.0f, 4.0f}, {5.0f, 6.0f}};
     const Containers::StridedArrayView2D<const Float> view{Containers::arrayView(&data[0][0], 6), {3, 2}};
     const Trade::MeshData mesh{MeshPrimitive::Points, Trade::DataFlags{}, Containers::arrayView(data), {
@@ -374,7 +374,7 @@ TEST(MeshData, ArrayAttribute) {
     EXPECT_EQ(mesh.attribute(0).size()[1], 8u);
 }
 
-TEST(MeshData, MutableAccess) {
+TEST(CompatMeshData, MutableAccess) {
     Trade::MeshData mesh = ownedMesh();
     mesh.mutableAttribute<Vector3>(Trade::MeshAttribute::Position)[1] = Vector3{-1.0f, -2.0f, -3.0f};
     mesh.mutableIndices<UnsignedShort>()[2] = 7;
@@ -389,7 +389,7 @@ TEST(MeshData, MutableAccess) {
     EXPECT_EQ(mesh.mutableIndexData().size(), sizeof(Indices));
 }
 
-TEST(MeshData, ConstructNonOwned) {
+TEST(CompatMeshData, ConstructNonOwned) {
     const Trade::MeshData mesh{MeshPrimitive::Lines,
         Trade::DataFlag::Global, Containers::arrayView(Indices), Trade::MeshIndexData{Containers::arrayView(Indices)},
         Trade::DataFlag::ExternallyOwned, Containers::arrayView(Vertices), {
@@ -406,7 +406,7 @@ TEST(MeshData, ConstructNonOwned) {
     EXPECT_EQ(mesh.attribute<Vector3>(0)[2], (Vector3{7.0f, 8.0f, 9.0f}));
 }
 
-TEST(MeshData, ConstructVertexCount) {
+TEST(CompatMeshData, ConstructVertexCount) {
     /* An explicit count overrides the attributes */
     Containers::Array<char> vertexData = copyOf(Vertices, sizeof(Vertices));
     Containers::Array<Trade::MeshAttributeData> attributes = attributesFor(vertexData);
@@ -432,7 +432,7 @@ TEST(MeshData, ConstructVertexCount) {
     EXPECT_EQ(indexOnly.vertexCount(), 3u);
 }
 
-TEST(MeshData, ReleaseIndexData) {
+TEST(CompatMeshData, ReleaseIndexData) {
     Trade::MeshData mesh = ownedMesh();
     const char* const pointer = mesh.indexData().data();
     const Containers::Array<char> released = mesh.releaseIndexData();
@@ -447,7 +447,7 @@ TEST(MeshData, ReleaseIndexData) {
     EXPECT_EQ(mesh.vertexCount(), 3u);
 }
 
-TEST(MeshData, ReleaseVertexData) {
+TEST(CompatMeshData, ReleaseVertexData) {
     Trade::MeshData mesh = ownedMesh();
     const char* const pointer = mesh.vertexData().data();
     const Containers::Array<char> released = mesh.releaseVertexData();
@@ -463,7 +463,7 @@ TEST(MeshData, ReleaseVertexData) {
     EXPECT_EQ(mesh.indexCount(), 6u);
 }
 
-TEST(MeshData, ReleaseAttributeData) {
+TEST(CompatMeshData, ReleaseAttributeData) {
     Trade::MeshData mesh = ownedMesh();
     const Containers::Array<Trade::MeshAttributeData> released = mesh.releaseAttributeData();
     ASSERT_EQ(released.size(), 4u);
@@ -474,7 +474,7 @@ TEST(MeshData, ReleaseAttributeData) {
     EXPECT_EQ(mesh.vertexData().size(), sizeof(Vertices));
 }
 
-TEST(MeshDataDeathTest, MutableAccessOnImmutableData) {
+TEST(CompatMeshDataDeathTest, MutableAccessOnImmutableData) {
     Trade::MeshData mesh{MeshPrimitive::Triangles,
         Trade::DataFlag::Global, Containers::arrayView(Indices), Trade::MeshIndexData{Containers::arrayView(Indices)},
         Trade::DataFlags{}, Containers::arrayView(Vertices), {
@@ -487,7 +487,7 @@ TEST(MeshDataDeathTest, MutableAccessOnImmutableData) {
     EXPECT_DEATH(mesh.mutableAttribute<Vector3>(Trade::MeshAttribute::Position), "Trade::MeshData::mutableAttribute\\(\\): vertex data not mutable");
 }
 
-TEST(MeshDataDeathTest, TypedAccessWrongType) {
+TEST(CompatMeshDataDeathTest, TypedAccessWrongType) {
     const Trade::MeshData mesh = ownedMesh();
     EXPECT_DEATH(mesh.attribute<Vector2>(Trade::MeshAttribute::Position),
         "Trade::MeshData::attribute\\(\\): Trade::MeshAttribute::Position is VertexFormat::Vector3 but requested a type equivalent to VertexFormat::Vector2");
@@ -502,7 +502,7 @@ TEST(MeshDataDeathTest, TypedAccessWrongType) {
         "Trade::MeshData::attributeName\\(\\): index 4 out of range for 4 attributes");
 }
 
-TEST(MeshDataDeathTest, ArrayAttributeNeedsArrayType) {
+TEST(CompatMeshDataDeathTest, ArrayAttributeNeedsArrayType) {
     const Float data[3][2]{};
     const Containers::StridedArrayView2D<const Float> view{Containers::arrayView(&data[0][0], 6), {3, 2}};
     const Trade::MeshData mesh{MeshPrimitive::Points, Trade::DataFlags{}, Containers::arrayView(data), {
@@ -512,13 +512,13 @@ TEST(MeshDataDeathTest, ArrayAttributeNeedsArrayType) {
         "Trade::MeshData::attribute\\(\\): Trade::MeshAttribute::Custom\\(1\\) is an array attribute, use T\\[\\] to access it");
 }
 
-TEST(MeshDataDeathTest, NotIndexed) {
+TEST(CompatMeshDataDeathTest, NotIndexed) {
     const Trade::MeshData mesh{MeshPrimitive::Points, 3};
     EXPECT_DEATH(mesh.indexCount(), "Trade::MeshData::indexCount\\(\\): the mesh is not indexed");
     EXPECT_DEATH(mesh.indices<UnsignedInt>(), "Trade::MeshData::indices\\(\\): the mesh is not indexed");
 }
 
-TEST(MeshDataDeathTest, ConstructChecks) {
+TEST(CompatMeshDataDeathTest, ConstructChecks) {
     EXPECT_DEATH((Trade::MeshData{MeshPrimitive::Points, nullptr, Containers::Array<Trade::MeshAttributeData>{}}),
         "Trade::MeshData: vertex count can't be implicit if there are no attributes");
 
@@ -550,4 +550,4 @@ TEST(MeshDataDeathTest, ConstructChecks) {
         "Trade::MeshData: can't construct with non-owned vertex data but Trade::DataFlag::Owned");
 }
 
-}
+}}}

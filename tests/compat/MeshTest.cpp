@@ -9,7 +9,7 @@
 
 using namespace Magnum;
 
-namespace {
+namespace VelmoraEngine { namespace Test { namespace {
 
 template<class T> std::string debugString(T value, bool packed = false) {
     std::ostringstream out;
@@ -39,7 +39,7 @@ const struct {
     {MeshPrimitive::Meshlets, "Meshlets"},
 };
 
-TEST(MeshPrimitive, ValuesAndNames) {
+TEST(CompatMeshPrimitive, ValuesAndNames) {
     UnsignedInt expectedValue = 1;
     for(const auto& data: PrimitiveData) {
         SCOPED_TRACE(data.name);
@@ -49,7 +49,7 @@ TEST(MeshPrimitive, ValuesAndNames) {
     }
 }
 
-TEST(MeshPrimitive, ImplementationSpecific) {
+TEST(CompatMeshPrimitive, ImplementationSpecific) {
     constexpr MeshPrimitive wrapped = meshPrimitiveWrap(0xdead);
     constexpr bool a = isMeshPrimitiveImplementationSpecific(MeshPrimitive::Lines);
     constexpr bool b = isMeshPrimitiveImplementationSpecific(wrapped);
@@ -60,7 +60,7 @@ TEST(MeshPrimitive, ImplementationSpecific) {
     EXPECT_EQ(unwrapped, 0xdeadu);
 }
 
-TEST(MeshPrimitive, Debug) {
+TEST(CompatMeshPrimitive, Debug) {
     std::ostringstream out;
     {
         Utility::Debug redirect{&out};
@@ -76,7 +76,7 @@ TEST(MeshPrimitive, Debug) {
         "ImplementationSpecific(0xdead) MeshPrimitive::Triangles\n");
 }
 
-TEST(MeshPrimitiveDeathTest, WrapUnwrap) {
+TEST(CompatMeshPrimitiveDeathTest, WrapUnwrap) {
     EXPECT_DEATH(meshPrimitiveWrap(0xdeadbeef),
         "^meshPrimitiveWrap\\(\\): implementation-specific value 0xdeadbeef already wrapped or too large\n$");
     EXPECT_DEATH(meshPrimitiveUnwrap(MeshPrimitive::Triangles),
@@ -93,7 +93,7 @@ const struct {
     {MeshIndexType::UnsignedInt, "UnsignedInt", 4},
 };
 
-TEST(MeshIndexType, ValuesNamesSizes) {
+TEST(CompatMeshIndexType, ValuesNamesSizes) {
     /* 32-bit so it can hold wrapped implementation-specific values */
     EXPECT_TRUE((std::is_same<std::underlying_type<MeshIndexType>::type, UnsignedInt>::value));
 
@@ -107,7 +107,7 @@ TEST(MeshIndexType, ValuesNamesSizes) {
     }
 }
 
-TEST(MeshIndexType, ImplementationSpecific) {
+TEST(CompatMeshIndexType, ImplementationSpecific) {
     constexpr MeshIndexType wrapped = meshIndexTypeWrap(0xdead);
     constexpr bool a = isMeshIndexTypeImplementationSpecific(MeshIndexType::UnsignedShort);
     constexpr bool b = isMeshIndexTypeImplementationSpecific(wrapped);
@@ -118,7 +118,7 @@ TEST(MeshIndexType, ImplementationSpecific) {
     EXPECT_EQ(unwrapped, 0xdeadu);
 }
 
-TEST(MeshIndexType, Debug) {
+TEST(CompatMeshIndexType, Debug) {
     std::ostringstream out;
     {
         Utility::Debug redirect{&out};
@@ -134,7 +134,7 @@ TEST(MeshIndexType, Debug) {
         "ImplementationSpecific(0xdead) MeshIndexType::UnsignedInt\n");
 }
 
-TEST(MeshIndexTypeDeathTest, Size) {
+TEST(CompatMeshIndexTypeDeathTest, Size) {
     EXPECT_DEATH(meshIndexTypeSize(MeshIndexType{}),
         "^meshIndexTypeSize\\(\\): invalid type MeshIndexType\\(0x0\\)\n$");
     EXPECT_DEATH(meshIndexTypeSize(MeshIndexType(0xbadcafe)),
@@ -143,11 +143,11 @@ TEST(MeshIndexTypeDeathTest, Size) {
         "^meshIndexTypeSize\\(\\): can't determine size of an implementation-specific type 0xdead\n$");
 }
 
-TEST(MeshIndexTypeDeathTest, WrapUnwrap) {
+TEST(CompatMeshIndexTypeDeathTest, WrapUnwrap) {
     EXPECT_DEATH(meshIndexTypeWrap(0xdeadbeef),
         "^meshIndexTypeWrap\\(\\): implementation-specific value 0xdeadbeef already wrapped or too large\n$");
     EXPECT_DEATH(meshIndexTypeUnwrap(MeshIndexType::UnsignedInt),
         "^meshIndexTypeUnwrap\\(\\): MeshIndexType::UnsignedInt isn't a wrapped implementation-specific value\n$");
 }
 
-}
+}}}

@@ -15,7 +15,7 @@
 
 using namespace Magnum;
 
-namespace {
+namespace VelmoraEngine { namespace Test { namespace {
 
 template<class T> std::vector<T> toVector(const Containers::StridedArrayView1D<const T>& view) {
     std::vector<T> out;
@@ -110,7 +110,7 @@ void checkConcatenated(const Trade::MeshData& out) {
     EXPECT_TRUE(out.vertexDataFlags() & Trade::DataFlag::Owned);
 }
 
-TEST(MeshToolsConcatenate, IndexVertexCount) {
+TEST(CompatMeshToolsConcatenate, IndexVertexCount) {
     const Trade::MeshData a = meshA(), b = meshB(), c = meshC();
     const struct {
         std::vector<Containers::Reference<const Trade::MeshData>> meshes;
@@ -129,12 +129,12 @@ TEST(MeshToolsConcatenate, IndexVertexCount) {
     }
 }
 
-TEST(MeshToolsConcatenate, IndexedAndNonIndexed) {
+TEST(CompatMeshToolsConcatenate, IndexedAndNonIndexed) {
     const Trade::MeshData a = meshA(), b = meshB(), c = meshC();
     checkConcatenated(MeshTools::concatenate({a, b, c}));
 }
 
-TEST(MeshToolsConcatenate, NonIndexed) {
+TEST(CompatMeshToolsConcatenate, NonIndexed) {
     const Trade::MeshData a = meshA(), c = meshC();
     const Trade::MeshData out = MeshTools::concatenate({c, a});
     EXPECT_FALSE(out.isIndexed());
@@ -145,7 +145,7 @@ TEST(MeshToolsConcatenate, NonIndexed) {
     EXPECT_EQ(out.attribute<Vector3>(Trade::MeshAttribute::Position)[4], VerticesA[1].position);
 }
 
-TEST(MeshToolsConcatenate, IntoReusesCapacity) {
+TEST(CompatMeshToolsConcatenate, IntoReusesCapacity) {
     const Trade::MeshData a = meshA(), b = meshB(), c = meshC();
     Trade::MeshData destination = MeshTools::concatenate({a});
     EXPECT_FALSE(destination.isIndexed());
@@ -172,7 +172,7 @@ TEST(MeshToolsConcatenate, IntoReusesCapacity) {
         (std::vector<Vector2>{TextureCoordinatesC[0], TextureCoordinatesC[1], TextureCoordinatesC[2]}));
 }
 
-TEST(MeshToolsConcatenate, IntoKeepsDestinationLayout) {
+TEST(CompatMeshToolsConcatenate, IntoKeepsDestinationLayout) {
     /* The destination has only positions, so normals of the meshes are
        dropped, even though the first one has them */
     const Vector3 positions[1]{};
@@ -187,7 +187,7 @@ TEST(MeshToolsConcatenate, IntoKeepsDestinationLayout) {
     EXPECT_EQ(destination.attribute<Vector3>(0)[5], VerticesA[1].position);
 }
 
-TEST(MeshToolsConcatenate, Invalid) {
+TEST(CompatMeshToolsConcatenate, Invalid) {
     const Trade::MeshData a = meshA();
     const Trade::MeshData lines{MeshPrimitive::Lines, {}, PositionsC, {
         Trade::MeshAttributeData{Trade::MeshAttribute::Position, Containers::arrayView(PositionsC)}
@@ -224,4 +224,4 @@ TEST(MeshToolsConcatenate, Invalid) {
         "MeshTools::concatenate\\(\\): attribute 1 \\(Trade::MeshAttribute::Custom\\(1\\)\\) is an array but attribute 0 in mesh 1 isn't");
 }
 
-}
+}}}

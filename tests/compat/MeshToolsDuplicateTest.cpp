@@ -12,7 +12,7 @@
 
 using namespace Magnum;
 
-namespace {
+namespace VelmoraEngine { namespace Test { namespace {
 
 template<class T> std::vector<T> toVector(const Containers::StridedArrayView1D<const T>& view) {
     std::vector<T> out;
@@ -20,7 +20,7 @@ template<class T> std::vector<T> toVector(const Containers::StridedArrayView1D<c
     return out;
 }
 
-TEST(MeshToolsDuplicate, Views) {
+TEST(CompatMeshToolsDuplicate, Views) {
     const UnsignedByte indices[]{1, 1, 0, 3, 2, 2};
     const Int data[]{-7, 35, 12, -18};
     const Containers::Array<Int> out = MeshTools::duplicate<UnsignedByte, Int>(indices, data);
@@ -36,7 +36,7 @@ TEST(MeshToolsDuplicate, Views) {
     EXPECT_EQ(std::vector<Int>(output, output + 3), (std::vector<Int>{-18, -7, -7}));
 }
 
-TEST(MeshToolsDuplicate, ViewsInvalid) {
+TEST(CompatMeshToolsDuplicate, ViewsInvalid) {
     const UnsignedByte indices[]{1, 1, 0, 4, 2, 2};
     const Int data[]{-7, 35, 12, -18};
     Int output[5];
@@ -56,7 +56,7 @@ TEST(MeshToolsDuplicate, ViewsInvalid) {
         "MeshTools::duplicateInto\\(\\): expected index type size 1, 2 or 4 but got 3");
 }
 
-TEST(MeshToolsDuplicate, MeshDataNonInterleaved) {
+TEST(CompatMeshToolsDuplicate, MeshDataNonInterleaved) {
     /* Attributes in separate arrays, in an order that isn't alphabetical */
     const Vector2 textureCoordinates[]{{0.0f, 0.5f}, {1.0f, 0.5f}, {0.5f, 1.0f}};
     const Vector3 positions[]{{1.0f, 2.0f, 3.0f}, {4.0f, 5.0f, 6.0f}, {7.0f, 8.0f, 9.0f}};
@@ -112,7 +112,7 @@ TEST(MeshToolsDuplicate, MeshDataNonInterleaved) {
     EXPECT_EQ(outIds[4][1], 2);
 }
 
-TEST(MeshToolsDuplicate, MeshDataInterleavedKeepsLayout) {
+TEST(CompatMeshToolsDuplicate, MeshDataInterleavedKeepsLayout) {
     struct Vertex {
         Vector3 position;
         Float padding;
@@ -143,7 +143,7 @@ TEST(MeshToolsDuplicate, MeshDataInterleavedKeepsLayout) {
         vertices[2].textureCoordinates, vertices[2].textureCoordinates, vertices[1].textureCoordinates, vertices[0].textureCoordinates}));
 }
 
-TEST(MeshToolsDuplicate, MeshDataExtra) {
+TEST(CompatMeshToolsDuplicate, MeshDataExtra) {
     const UnsignedByte indices[]{0, 1, 2, 2, 1, 0};
     const Vector2 positions[]{{1.3f, 0.3f}, {0.87f, 1.1f}, {1.0f, -0.5f}};
     const Trade::MeshData mesh{MeshPrimitive::Triangles,
@@ -176,4 +176,4 @@ TEST(MeshToolsDuplicate, MeshDataExtra) {
         "MeshTools::duplicate\\(\\): mesh data not indexed");
 }
 
-}
+}}}

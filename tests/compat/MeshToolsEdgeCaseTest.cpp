@@ -49,7 +49,7 @@ TEST_P(CompatMeshToolsGenerateIndicesDeathTest, IndexCountDiffersFromVertexCount
     EXPECT_DEATH(MeshTools::generateIndices(mesh), GetParam().message);
 }
 
-INSTANTIATE_TEST_SUITE_P(Primitives, CompatMeshToolsGenerateIndicesDeathTest, testing::ValuesIn(IndexedStrips),
+INSTANTIATE_TEST_SUITE_P(CompatPrimitives, CompatMeshToolsGenerateIndicesDeathTest, testing::ValuesIn(IndexedStrips),
     [](const testing::TestParamInfo<IndexedStrip>& info) { return std::string{info.param.name}; });
 
 TEST(CompatMeshToolsGenerateIndices, IndexedStripWithAsManyIndicesAsVertices) {

@@ -13,7 +13,7 @@
 
 using namespace Magnum;
 
-namespace {
+namespace VelmoraEngine { namespace Test { namespace {
 
 template<class T> std::vector<T> toVector(const Containers::StridedArrayView1D<const T>& view) {
     std::vector<T> out;
@@ -34,13 +34,13 @@ void expectVector(const Vector3& actual, const Vector3& expected) {
    is easy to read against the vertex-count variant */
 constexpr UnsignedInt Indices[]{60, 21, 72, 93, 44, 85};
 
-TEST(MeshToolsGenerateIndices, Trivial) {
+TEST(CompatMeshToolsGenerateIndices, Trivial) {
     EXPECT_EQ(toVector(MeshTools::generateTrivialIndices(4)), (std::vector<UnsignedInt>{0, 1, 2, 3}));
     EXPECT_EQ(toVector(MeshTools::generateTrivialIndices(3, 100)), (std::vector<UnsignedInt>{100, 101, 102}));
     EXPECT_TRUE(MeshTools::generateTrivialIndices(0).isEmpty());
 }
 
-TEST(MeshToolsGenerateIndices, LineStripAndLoop) {
+TEST(CompatMeshToolsGenerateIndices, LineStripAndLoop) {
     EXPECT_TRUE(MeshTools::generateLineStripIndices(0).isEmpty());
     EXPECT_EQ(toVector(MeshTools::generateLineStripIndices(2)), (std::vector<UnsignedInt>{0, 1}));
     EXPECT_EQ(toVector(MeshTools::generateLineStripIndices(5)),
@@ -56,7 +56,7 @@ TEST(MeshToolsGenerateIndices, LineStripAndLoop) {
         (std::vector<UnsignedInt>{10, 11, 11, 12, 12, 10}));
 }
 
-TEST(MeshToolsGenerateIndices, TriangleStripAndFan) {
+TEST(CompatMeshToolsGenerateIndices, TriangleStripAndFan) {
     EXPECT_TRUE(MeshTools::generateTriangleStripIndices(0).isEmpty());
     /* Odd triangles have the first two corners swapped to keep the winding */
     EXPECT_EQ(toVector(MeshTools::generateTriangleStripIndices(6)),
@@ -99,7 +99,7 @@ TYPED_TEST(MeshToolsGenerateIndicesIndexed, AllPrimitives) {
         (std::vector<UnsignedInt>{60, 21, 21, 72, 72, 93, 93, 44, 44, 60}));
 }
 
-TEST(MeshToolsGenerateIndices, Invalid) {
+TEST(CompatMeshToolsGenerateIndices, Invalid) {
     UnsignedInt output[7];
     UnsignedShort indices[2]{};
     EXPECT_DEATH(MeshTools::generateLineStripIndices(1),
@@ -118,7 +118,7 @@ TEST(MeshToolsGenerateIndices, Invalid) {
         "MeshTools::generateLineStripIndicesInto\\(\\): second index view dimension is not contiguous");
 }
 
-TEST(MeshToolsGenerateIndices, PrimitiveCount) {
+TEST(CompatMeshToolsGenerateIndices, PrimitiveCount) {
     EXPECT_EQ(MeshTools::primitiveCount(MeshPrimitive::Points, 42), 42u);
     EXPECT_EQ(MeshTools::primitiveCount(MeshPrimitive::Lines, 14), 7u);
     EXPECT_EQ(MeshTools::primitiveCount(MeshPrimitive::LineStrip, 4), 3u);
@@ -132,7 +132,7 @@ TEST(MeshToolsGenerateIndices, PrimitiveCount) {
         "MeshTools::primitiveCount\\(\\): expected either zero or at least 2 elements for MeshPrimitive::LineLoop, got 1");
 }
 
-TEST(MeshToolsGenerateIndices, Quads) {
+TEST(CompatMeshToolsGenerateIndices, Quads) {
     /* A square, split along AC, and a flat kite, split along the shorter
        BD diagonal */
     const Vector3 positions[]{
@@ -167,7 +167,7 @@ const struct {
         {0, 1, 2, 3, 4}, {60, 21, 72, 93, 44}},
 };
 
-TEST(MeshToolsGenerateIndices, MeshData) {
+TEST(CompatMeshToolsGenerateIndices, MeshData) {
     struct Vertex {
         Vector2 position;
         Short data[2];
@@ -206,7 +206,7 @@ TEST(MeshToolsGenerateIndices, MeshData) {
     }
 }
 
-TEST(MeshToolsGenerateIndices, MeshDataMoveTakesVertexData) {
+TEST(CompatMeshToolsGenerateIndices, MeshDataMoveTakesVertexData) {
     Containers::Array<char> vertexData{NoInit, 4*sizeof(Vector3)};
     const Containers::ArrayView<Vector3> positions = Containers::arrayCast<Vector3>(vertexData);
     for(std::size_t i = 0; i != 4; ++i) positions[i] = Vector3{Float(i)};
@@ -220,14 +220,14 @@ TEST(MeshToolsGenerateIndices, MeshDataMoveTakesVertexData) {
     EXPECT_EQ(out.attribute<Vector3>(Trade::MeshAttribute::Position)[2], Vector3{2.0f});
 }
 
-TEST(MeshToolsGenerateIndices, MeshDataInvalid) {
+TEST(CompatMeshToolsGenerateIndices, MeshDataInvalid) {
     EXPECT_DEATH(MeshTools::generateIndices(Trade::MeshData{MeshPrimitive::TriangleFan, 2}),
         "MeshTools::generateIndices\\(\\): expected either zero or at least 3 vertices for MeshPrimitive::TriangleFan, got 2");
     EXPECT_DEATH(MeshTools::generateIndices(Trade::MeshData{MeshPrimitive::LineLoop, 1}),
         "MeshTools::generateIndices\\(\\): expected either zero or at least 2 vertices for MeshPrimitive::LineLoop, got 1");
 }
 
-TEST(MeshToolsGenerateNormals, Flat) {
+TEST(CompatMeshToolsGenerateNormals, Flat) {
     /* A counter-clockwise quad in the XY plane and a triangle facing -X */
     const Vector3 positions[]{
         {0.0f, 0.0f, 0.0f}, {1.0f, 0.0f, 0.0f}, {1.0f, 1.0f, 0.0f},
@@ -289,14 +289,14 @@ TYPED_TEST(MeshToolsGenerateIndicesIndexed, SmoothNormals) {
     checkCornerNormals(output);
 }
 
-TEST(MeshToolsGenerateNormals, SmoothIgnoresDegenerateTriangles) {
+TEST(CompatMeshToolsGenerateNormals, SmoothIgnoresDegenerateTriangles) {
     /* A triangle with a repeated vertex has zero area and NaN edges, it has
        to contribute nothing instead of poisoning the result */
     const UnsignedInt indices[]{0, 2, 1, 0, 1, 3, 0, 3, 2, 0, 0, 1};
     checkCornerNormals(MeshTools::generateSmoothNormals(indices, CornerPositions));
 }
 
-TEST(MeshToolsGenerateNormals, SmoothKeepsDuplicatePositionsApart) {
+TEST(CompatMeshToolsGenerateNormals, SmoothKeepsDuplicatePositionsApart) {
     /* Two faces meeting at a right angle along the edge from (0, 0, 0) to
        (1, 0, 0). Sharing the edge vertices averages the normals there,
        duplicating them keeps a hard edge as vertices are never merged by
@@ -321,7 +321,7 @@ TEST(MeshToolsGenerateNormals, SmoothKeepsDuplicatePositionsApart) {
     for(std::size_t i = 3; i != 6; ++i) expectVector(duplicatedNormals[i], -Vector3::yAxis());
 }
 
-TEST(MeshToolsGenerateNormals, SmoothInvalid) {
+TEST(CompatMeshToolsGenerateNormals, SmoothInvalid) {
     const UnsignedInt indices[]{0, 1, 4, 2};
     Vector3 output[3];
     EXPECT_DEATH(MeshTools::generateSmoothNormals(indices, CornerPositions),
@@ -335,4 +335,4 @@ TEST(MeshToolsGenerateNormals, SmoothInvalid) {
         "MeshTools::generateSmoothNormalsInto\\(\\): expected index type size 1, 2 or 4 but got 3");
 }
 
-}
+}}}

@@ -12,7 +12,7 @@
 
 using namespace Magnum;
 
-namespace {
+namespace VelmoraEngine { namespace Test { namespace {
 
 template<class T> std::vector<T> toVector(const Containers::StridedArrayView1D<const T>& view) {
     std::vector<T> out;
@@ -42,7 +42,7 @@ Trade::MeshData paddedMesh() {
     }};
 }
 
-TEST(MeshToolsInterleave, IsInterleaved) {
+TEST(CompatMeshToolsInterleave, IsInterleaved) {
     const Trade::MeshData padded = paddedMesh();
     EXPECT_TRUE(MeshTools::isInterleaved(padded));
     EXPECT_TRUE(MeshTools::isInterleaved(Trade::MeshData{MeshPrimitive::Points, 5}));
@@ -76,7 +76,7 @@ TEST(MeshToolsInterleave, IsInterleaved) {
     EXPECT_FALSE(MeshTools::isInterleaved(overlapping));
 }
 
-TEST(MeshToolsInterleave, LayoutPreservesInterleaved) {
+TEST(CompatMeshToolsInterleave, LayoutPreservesInterleaved) {
     const Trade::MeshData layout = MeshTools::interleavedLayout(paddedMesh(), 10, {
         Trade::MeshAttributeData{Trade::MeshAttribute::Color, VertexFormat::Vector4, nullptr}
     });
@@ -96,7 +96,7 @@ TEST(MeshToolsInterleave, LayoutPreservesInterleaved) {
     EXPECT_EQ(layout.vertexData().size(), 480u);
 }
 
-TEST(MeshToolsInterleave, LayoutRepacks) {
+TEST(CompatMeshToolsInterleave, LayoutRepacks) {
     /* Without the flag even an interleaved mesh is packed tightly */
     const Trade::MeshData repacked = MeshTools::interleavedLayout(paddedMesh(), 3, {
         Trade::MeshAttributeData{Trade::MeshAttribute::Color, VertexFormat::Vector4, nullptr}
@@ -132,7 +132,7 @@ TEST(MeshToolsInterleave, LayoutRepacks) {
         "MeshTools::interleavedLayout\\(\\): negative padding -25 in extra attribute 0 too large for stride 24");
 }
 
-TEST(MeshToolsInterleave, ImplementationLayoutIsOffsetOnly) {
+TEST(CompatMeshToolsInterleave, ImplementationLayoutIsOffsetOnly) {
     const Containers::Array<Trade::MeshAttributeData> attributes = MeshTools::Implementation::interleavedLayout(paddedMesh(), {}, MeshTools::InterleaveFlag::PreserveInterleavedAttributes);
     ASSERT_EQ(attributes.size(), 2u);
     for(const Trade::MeshAttributeData& attribute: attributes) {
@@ -146,7 +146,7 @@ TEST(MeshToolsInterleave, ImplementationLayoutIsOffsetOnly) {
     EXPECT_TRUE(MeshTools::Implementation::interleavedLayout(Trade::MeshData{MeshPrimitive::Points, 3}, {}, {}).isEmpty());
 }
 
-TEST(MeshToolsInterleave, Interleave) {
+TEST(CompatMeshToolsInterleave, Interleave) {
     const struct {
         Vector3 positions[2];
         Vector2 textureCoordinates[2];
@@ -171,4 +171,4 @@ TEST(MeshToolsInterleave, Interleave) {
     EXPECT_EQ(toVector(out.indices<UnsignedShort>()), (std::vector<UnsignedShort>{1, 0, 1}));
 }
 
-}
+}}}

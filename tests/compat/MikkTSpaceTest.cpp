@@ -6,7 +6,7 @@
 
 #include <mikktspace.h>
 
-namespace {
+namespace VelmoraEngine { namespace Test { namespace {
 
 using V3 = std::array<float, 3>;
 using V2 = std::array<float, 2>;
@@ -145,7 +145,7 @@ V3 normalized(double x, double y, double z) {
     return {float(x/length), float(y/length), float(z/length)};
 }
 
-TEST(MikkTSpace, PlanarGridFollowsTextureAxes) {
+TEST(CompatMikkTSpace, PlanarGridFollowsTextureAxes) {
     /* u and v along +X and +Y at half the rate: unit tangent +X, bitangent
        +Y, both with magnitude 2 */
     const Result result = generate(grid(3, [](float x, float y) { return V2{0.5f*x, 0.5f*y}; }));
@@ -167,7 +167,7 @@ TEST(MikkTSpace, PlanarGridFollowsTextureAxes) {
         }
 }
 
-TEST(MikkTSpace, MirroredUFlipsTangentAndSign) {
+TEST(CompatMikkTSpace, MirroredUFlipsTangentAndSign) {
     /* u grows towards -X, so the mapping is mirrored: the tangent points
        along -X and the sign carries the mirroring, while the bitangent still
        follows v */
@@ -183,7 +183,7 @@ TEST(MikkTSpace, MirroredUFlipsTangentAndSign) {
         }
 }
 
-TEST(MikkTSpace, OnlyTheCallbacksGivenAreCalled) {
+TEST(CompatMikkTSpace, OnlyTheCallbacksGivenAreCalled) {
     const Mesh mesh = grid(1, [](float x, float y) { return V2{x, y}; });
     const Result basic = generate(mesh, -1.0f, Callbacks::BasicOnly);
     const Result full = generate(mesh, -1.0f, Callbacks::FullOnly);
@@ -198,7 +198,7 @@ TEST(MikkTSpace, OnlyTheCallbacksGivenAreCalled) {
     }
 }
 
-TEST(MikkTSpace, CubeFacesFollowTheirUAxis) {
+TEST(CompatMikkTSpace, CubeFacesFollowTheirUAxis) {
     struct Face {
         V3 origin, u, v;
     };
@@ -239,7 +239,7 @@ TEST(MikkTSpace, CubeFacesFollowTheirUAxis) {
     }
 }
 
-TEST(MikkTSpace, MirroredIslandsSplitAtTheSharedEdge) {
+TEST(CompatMikkTSpace, MirroredIslandsSplitAtTheSharedEdge) {
     /* Two quads side by side, u = |x|: the left one is mirrored. The
        corners at x = 0 are identical in both, so they weld, but the two
        orientations end up in separate groups instead of cancelling out. */
@@ -262,7 +262,7 @@ TEST(MikkTSpace, MirroredIslandsSplitAtTheSharedEdge) {
     }
 }
 
-TEST(MikkTSpace, CylinderWithTextureSeam) {
+TEST(CompatMikkTSpace, CylinderWithTextureSeam) {
     /* u goes once around, v up; the seam column is the first column again
        with u = 1. Every tangent is the direction of increasing angle, on the
        seam too, where each side only sees its own quad. */
@@ -312,7 +312,7 @@ Mesh twoTriangles(const V3& sharedNormalInB = {0.0f, 0.0f, 1.0f}) {
 const double QuarterPi = 0.78539816339744830962;
 const double SqrtTen = std::sqrt(10.0);
 
-TEST(MikkTSpace, AnglesWeightTheAverage) {
+TEST(CompatMikkTSpace, AnglesWeightTheAverage) {
     const Result result = generate(twoTriangles());
     ASSERT_EQ(result.ok, 1);
     const V3 at10 = normalized(QuarterPi + 2*QuarterPi*3/SqrtTen, 2*QuarterPi/SqrtTen, 0.0);
@@ -327,7 +327,7 @@ TEST(MikkTSpace, AnglesWeightTheAverage) {
     expectVector(result.corners[1][1].bitangent, normalized(1, 3, 0));
 }
 
-TEST(MikkTSpace, AngularThresholdSeparatesTriangles) {
+TEST(CompatMikkTSpace, AngularThresholdSeparatesTriangles) {
     /* The two tangents are about 18.4° apart */
     const Result result = generate(twoTriangles(), 10.0f);
     ASSERT_EQ(result.ok, 1);
@@ -341,7 +341,7 @@ TEST(MikkTSpace, AngularThresholdSeparatesTriangles) {
     expectVector(wide.corners[0][2].tangent, normalized(1 + 3/SqrtTen, 1/SqrtTen, 0.0));
 }
 
-TEST(MikkTSpace, OnlyIdenticalCornersWeld) {
+TEST(CompatMikkTSpace, OnlyIdenticalCornersWeld) {
     const struct {
         const char* name;
         V3 normal;
@@ -360,7 +360,7 @@ TEST(MikkTSpace, OnlyIdenticalCornersWeld) {
     }
 }
 
-TEST(MikkTSpace, QuadsSplitLikeTheirTriangles) {
+TEST(CompatMikkTSpace, QuadsSplitLikeTheirTriangles) {
     const struct {
         const char* name;
         V3 positions[4];
@@ -408,7 +408,7 @@ TEST(MikkTSpace, QuadsSplitLikeTheirTriangles) {
     }
 }
 
-TEST(MikkTSpace, DegenerateTrianglesLeaveTheRestAlone) {
+TEST(CompatMikkTSpace, DegenerateTrianglesLeaveTheRestAlone) {
     /* A bent grid so tangents differ between vertices */
     const auto bentGrid = [] {
         Mesh mesh = grid(2, [](float x, float y) { return V2{0.5f*x, 0.5f*y}; });
@@ -502,7 +502,7 @@ TEST(MikkTSpace, DegenerateTrianglesLeaveTheRestAlone) {
     }
 }
 
-TEST(MikkTSpace, FacesOtherThanTrianglesAndQuadsAreSkipped) {
+TEST(CompatMikkTSpace, FacesOtherThanTrianglesAndQuadsAreSkipped) {
     Mesh mesh = grid(1, [](float x, float y) { return V2{x, y}; });
     const int e = mesh.addVertex({2, 0.5f, 0}, {0, 0, 1}, {2.0f, 0.5f});
     mesh.faces.push_back({1, e, 3, 2, 0});
@@ -517,7 +517,7 @@ TEST(MikkTSpace, FacesOtherThanTrianglesAndQuadsAreSkipped) {
     }
 }
 
-TEST(MikkTSpace, FailsWithoutTrianglesOrCallbacks) {
+TEST(CompatMikkTSpace, FailsWithoutTrianglesOrCallbacks) {
     EXPECT_EQ(generate(Mesh{}).ok, 0);
 
     Mesh pentagon = grid(1, [](float x, float y) { return V2{x, y}; });
@@ -532,4 +532,4 @@ TEST(MikkTSpace, FailsWithoutTrianglesOrCallbacks) {
     EXPECT_EQ(noNormal.corners[0][0].basicCalls, 0);
 }
 
-}
+}}}

@@ -9,7 +9,7 @@
 
 using namespace Corrade;
 
-namespace {
+namespace VelmoraEngine { namespace Test { namespace {
 
 static_assert(Utility::MurmurHash2::DigestSize == sizeof(std::size_t), "digest has the size of std::size_t");
 static_assert(std::is_same<Utility::MurmurHash2::Digest, Utility::HashDigest<sizeof(std::size_t)>>::value, "digest type");
@@ -37,7 +37,7 @@ const KnownDigest KnownDigests[]{
     #endif
 };
 
-TEST(MurmurHash2, KnownDigests) {
+TEST(CompatMurmurHash2, KnownDigests) {
     for(const KnownDigest& known: KnownDigests) {
         SCOPED_TRACE(known.data);
         EXPECT_EQ(Utility::MurmurHash2{23}(known.data, known.size).hexString(), known.hex);
@@ -48,14 +48,14 @@ TEST(MurmurHash2, KnownDigests) {
 }
 #endif
 
-TEST(MurmurHash2, Empty) {
+TEST(CompatMurmurHash2, Empty) {
     /* With no data and a zero seed nothing ever gets mixed into the state */
     EXPECT_EQ(Utility::MurmurHash2{}("").hexString(), std::string(2*sizeof(std::size_t), '0'));
     EXPECT_EQ(Utility::MurmurHash2{}(nullptr, 0), Utility::MurmurHash2::Digest{});
     EXPECT_NE(Utility::MurmurHash2{23}(""), Utility::MurmurHash2::Digest{});
 }
 
-TEST(MurmurHash2, OverloadsAgree) {
+TEST(CompatMurmurHash2, OverloadsAgree) {
     const Utility::MurmurHash2::Digest expected = Utility::MurmurHash2{}("hello", 5);
     EXPECT_EQ(Utility::MurmurHash2{}("hello"), expected);
     EXPECT_EQ(Utility::MurmurHash2{}(std::string{"hello"}), expected);
@@ -63,7 +63,7 @@ TEST(MurmurHash2, OverloadsAgree) {
     EXPECT_EQ(Utility::MurmurHash2::digest("hello"), expected);
 }
 
-TEST(MurmurHash2, SeedAndDataMatter) {
+TEST(CompatMurmurHash2, SeedAndDataMatter) {
     EXPECT_NE(Utility::MurmurHash2{}("hello"), Utility::MurmurHash2{1}("hello"));
     EXPECT_NE(Utility::MurmurHash2{}("hello"), Utility::MurmurHash2{}("hellp"));
     /* The length is mixed in as well */
@@ -77,7 +77,7 @@ TEST(MurmurHash2, SeedAndDataMatter) {
               Utility::MurmurHash2{}("\xff\xff\xff\xff\xff\xff\xff\xff\x7f"));
 }
 
-TEST(HashDigest, Construct) {
+TEST(CompatHashDigest, Construct) {
     constexpr Utility::HashDigest<4> zero;
     EXPECT_EQ(zero.hexString(), "00000000");
 
@@ -90,7 +90,7 @@ TEST(HashDigest, Construct) {
     EXPECT_EQ(Utility::HashDigest<4>::fromByteArray(reinterpret_cast<const char*>(raw)), bytes);
 }
 
-TEST(HashDigest, FromHexString) {
+TEST(CompatHashDigest, FromHexString) {
     const struct {
         const char* input;
         const char* expected;
@@ -108,7 +108,7 @@ TEST(HashDigest, FromHexString) {
     }
 }
 
-TEST(HashDigest, Compare) {
+TEST(CompatHashDigest, Compare) {
     const Utility::HashDigest<4> a{0xca, 0xfe, 0x90, 0xfa};
     const Utility::HashDigest<4> b{0xca, 0xfe, 0x90, 0xfb};
     EXPECT_TRUE(a == a);
@@ -117,7 +117,7 @@ TEST(HashDigest, Compare) {
     EXPECT_FALSE(a != a);
 }
 
-TEST(HashDigest, Debug) {
+TEST(CompatHashDigest, Debug) {
     std::ostringstream out;
     {
         Utility::Debug redirect{&out};
@@ -126,4 +126,4 @@ TEST(HashDigest, Debug) {
     EXPECT_EQ(out.str(), "defeca7e\n");
 }
 
-}
+}}}

@@ -9,7 +9,7 @@
 
 using namespace Magnum;
 
-TEST(MathPacking, UnpackLimits) {
+TEST(CompatMathPacking, UnpackLimits) {
     EXPECT_EQ(Math::unpack<Float>(UnsignedByte(255)), 1.0f);
     EXPECT_EQ(Math::unpack<Float>(UnsignedByte(0)), 0.0f);
     EXPECT_EQ(Math::unpack<Float>(UnsignedShort(65535)), 1.0f);
@@ -28,7 +28,7 @@ TEST(MathPacking, UnpackLimits) {
     EXPECT_EQ((Math::unpack<Float, Short, 10>(-511)), -1.0f);
 }
 
-TEST(MathPacking, PackRounding) {
+TEST(CompatMathPacking, PackRounding) {
     struct Case { Float value; UnsignedShort us; Short s; UnsignedByte ub; Byte b; } cases[]{
         {0.0f, 0, 0, 0, 0},
         {1.0f, 65535, 32767, 255, 127},
@@ -50,7 +50,7 @@ TEST(MathPacking, PackRounding) {
     EXPECT_EQ(Math::pack<UnsignedInt>(1.0), 0xffffffffu);
 }
 
-TEST(MathPacking, RoundTripAllBytes) {
+TEST(CompatMathPacking, RoundTripAllBytes) {
     for(UnsignedInt i = 0; i != 256; ++i) {
         const UnsignedByte value = UnsignedByte(i);
         EXPECT_EQ(Math::pack<UnsignedByte>(Math::unpack<Float>(value)), value);
@@ -60,13 +60,13 @@ TEST(MathPacking, RoundTripAllBytes) {
     }
 }
 
-TEST(MathPacking, Vectors) {
+TEST(CompatMathPacking, Vectors) {
     EXPECT_EQ(Math::pack<Vector3ub>(Vector3(0.0f, 0.5f, 1.0f)), Vector3ub(0, 128, 255));
     EXPECT_EQ(Math::unpack<Vector2>(Vector2s(-32768, 16384)), Vector2(-1.0f, 16384.0f/32767.0f));
     EXPECT_EQ((Math::pack<Vector2us, 12>(Vector2(1.0f, 0.0f))), Vector2us(4095, 0));
 }
 
-TEST(MathPackingBatch, StridedRows) {
+TEST(CompatMathPackingBatch, StridedRows) {
     /* Rows of two components with a padding float after each */
     Float src[]{
         0.0f, 1.0f, 99.0f,
@@ -104,7 +104,7 @@ TEST(MathPackingBatch, StridedRows) {
     EXPECT_FLOAT_EQ(back[1][0], 32768.0f/65535.0f);
 }
 
-TEST(MathPackingBatch, UnpackSignedClamps) {
+TEST(CompatMathPackingBatch, UnpackSignedClamps) {
     const Byte src[]{-128, -127, 0, 127};
     Float dst[4];
     Math::unpackInto(Containers::StridedArrayView2D<const Byte>{Containers::arrayView(src), {2, 2}},
@@ -115,7 +115,7 @@ TEST(MathPackingBatch, UnpackSignedClamps) {
     EXPECT_EQ(dst[3], 1.0f);
 }
 
-TEST(MathPackingBatch, Cast) {
+TEST(CompatMathPackingBatch, Cast) {
     const UnsignedShort src[]{0, 135, 65535, 7};
     Float floats[4];
     Math::castInto(Containers::StridedArrayView2D<const UnsignedShort>{Containers::arrayView(src), {4, 1}},
@@ -136,7 +136,7 @@ TEST(MathPackingBatch, Cast) {
     EXPECT_EQ(ints[1], 2);
 }
 
-TEST(MathPackingBatchDeathTest, Assertions) {
+TEST(CompatMathPackingBatchDeathTest, Assertions) {
     Float src[6]{};
     UnsignedByte dst[6];
     EXPECT_DEATH(Math::packInto(

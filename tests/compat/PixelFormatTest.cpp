@@ -9,7 +9,7 @@
 
 using namespace Magnum;
 
-namespace {
+namespace VelmoraEngine { namespace Test { namespace {
 
 template<class T> std::string debugString(T format, bool packed = false) {
     std::ostringstream out;
@@ -89,7 +89,7 @@ const struct {
     {PixelFormat::Depth32FStencil8UI, "Depth32FStencil8UI", 8},
 };
 
-TEST(PixelFormat, ValuesNamesSizes) {
+TEST(CompatPixelFormat, ValuesNamesSizes) {
     UnsignedInt expectedValue = 1;
     for(const auto& data: PixelFormatData) {
         SCOPED_TRACE(data.name);
@@ -126,7 +126,7 @@ const struct {
     {PixelFormat::RGBA32F, PixelFormat::R32F, 4, Type::FloatingPoint, false},
 };
 
-TEST(PixelFormat, Channels) {
+TEST(CompatPixelFormat, Channels) {
     for(const auto& data: ChannelData) {
         SCOPED_TRACE(debugString(data.format));
         EXPECT_EQ(pixelFormatChannelFormat(data.format), data.channelFormat);
@@ -141,7 +141,7 @@ TEST(PixelFormat, Channels) {
     }
 }
 
-TEST(PixelFormat, Assemble) {
+TEST(CompatPixelFormat, Assemble) {
     EXPECT_EQ(pixelFormat(PixelFormat::RGB16F, 4, false), PixelFormat::RGBA16F);
     EXPECT_EQ(pixelFormat(PixelFormat::RGBA32UI, 2, false), PixelFormat::RG32UI);
     EXPECT_EQ(pixelFormat(PixelFormat::R8Snorm, 3, false), PixelFormat::RGB8Snorm);
@@ -171,7 +171,7 @@ const struct {
     {PixelFormat::R32F, false},
 };
 
-TEST(PixelFormat, AssembleRoundtrip) {
+TEST(CompatPixelFormat, AssembleRoundtrip) {
     for(const auto& data: AssembleRoundtripData) for(UnsignedInt count = 1; count <= 4; ++count) {
         SCOPED_TRACE(debugString(data.channel) + " " + std::to_string(count));
         const PixelFormat result = pixelFormat(data.channel, count, data.srgb);
@@ -183,7 +183,7 @@ TEST(PixelFormat, AssembleRoundtrip) {
     }
 }
 
-TEST(PixelFormat, ImplementationSpecific) {
+TEST(CompatPixelFormat, ImplementationSpecific) {
     constexpr PixelFormat wrapped = pixelFormatWrap(0xdead);
     constexpr bool a = isPixelFormatImplementationSpecific(PixelFormat::RGBA8Unorm);
     constexpr bool b = isPixelFormatImplementationSpecific(wrapped);
@@ -200,7 +200,7 @@ TEST(PixelFormat, ImplementationSpecific) {
     EXPECT_EQ(compressedPixelFormatUnwrap(compressed), 0xdeadu);
 }
 
-TEST(PixelFormat, Debug) {
+TEST(CompatPixelFormat, Debug) {
     std::ostringstream out;
     {
         Utility::Debug redirect{&out};
@@ -254,7 +254,7 @@ const struct {
     {CompressedPixelFormat::PvrtcRGBA4bppSrgb, 106, "PvrtcRGBA4bppSrgb", 4, 4, 1, 8, false, true},
 };
 
-TEST(CompressedPixelFormat, Properties) {
+TEST(CompatCompressedPixelFormat, Properties) {
     for(const auto& data: CompressedData) {
         SCOPED_TRACE(data.name);
         EXPECT_EQ(UnsignedInt(data.format), data.value);
@@ -294,7 +294,7 @@ const struct {
         "isPixelFormatDepthOrStencil\\(\\): invalid format PixelFormat\\(0xdead\\)"},
 };
 
-TEST(PixelFormatDeathTest, Invalid) {
+TEST(CompatPixelFormatDeathTest, Invalid) {
     for(const auto& data: InvalidData) {
         SCOPED_TRACE(data.name);
         EXPECT_DEATH(data.call(PixelFormat(0xdead)), std::string{"^"} + data.message + "\n$");
@@ -335,7 +335,7 @@ const struct {
         "pixelFormat\\(\\): can't assemble a format out of PixelFormat::Depth16Unorm"},
 };
 
-TEST(PixelFormatDeathTest, DepthStencilImplementationSpecific) {
+TEST(CompatPixelFormatDeathTest, DepthStencilImplementationSpecific) {
     for(const auto& data: DepthStencilImplementationSpecificData) {
         SCOPED_TRACE(data.name);
         EXPECT_DEATH(data.call(pixelFormatWrap(0xdead)), std::string{"^"} + data.implementationSpecificMessage + "\n$");
@@ -345,7 +345,7 @@ TEST(PixelFormatDeathTest, DepthStencilImplementationSpecific) {
     }
 }
 
-TEST(PixelFormatDeathTest, AssembleInvalid) {
+TEST(CompatPixelFormatDeathTest, AssembleInvalid) {
     EXPECT_DEATH(pixelFormat(PixelFormat::R8Snorm, 1, true),
         "^pixelFormat\\(\\): PixelFormat::R8Snorm can't be made sRGB\n$");
     EXPECT_DEATH(pixelFormat(PixelFormat::RGBA16F, 3, true),
@@ -356,7 +356,7 @@ TEST(PixelFormatDeathTest, AssembleInvalid) {
         "^pixelFormat\\(\\): invalid component count 5\n$");
 }
 
-TEST(PixelFormatDeathTest, WrapUnwrap) {
+TEST(CompatPixelFormatDeathTest, WrapUnwrap) {
     EXPECT_DEATH(pixelFormatWrap(0xdeadbeef),
         "^pixelFormatWrap\\(\\): implementation-specific value 0xdeadbeef already wrapped or too large\n$");
     EXPECT_DEATH(pixelFormatUnwrap(PixelFormat::R8Snorm),
@@ -390,7 +390,7 @@ const struct {
         "isCompressedPixelFormatSrgb\\(\\): can't determine colorspace of an implementation-specific format 0xdead"},
 };
 
-TEST(CompressedPixelFormatDeathTest, InvalidImplementationSpecific) {
+TEST(CompatCompressedPixelFormatDeathTest, InvalidImplementationSpecific) {
     for(const auto& data: CompressedInvalidData) {
         SCOPED_TRACE(data.name);
         EXPECT_DEATH(data.call(CompressedPixelFormat(0xdead)), std::string{"^"} + data.invalidMessage + "\n$");
@@ -400,4 +400,4 @@ TEST(CompressedPixelFormatDeathTest, InvalidImplementationSpecific) {
         "^compressedPixelFormatBlockSize\\(\\): invalid format CompressedPixelFormat\\(0x0\\)\n$");
 }
 
-}
+}}}

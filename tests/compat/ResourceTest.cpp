@@ -17,13 +17,13 @@ static void initializeTestResources() {
     CORRADE_RESOURCE_INITIALIZE(CompatResourceTest_RESOURCES)
 }
 
-namespace {
+namespace VelmoraEngine { namespace Test { namespace {
 
 /* Contents of tests/compat/resources/greeting.txt and binary.bin */
 constexpr Containers::StringView Greeting = "Hello from a compiled-in file!\n"_s;
 constexpr char BinaryBytes[]{'\x00', '\xff', '\x7f', '\x80', 'A', '\x00', '\n', '\xc3', '\xa9'};
 
-TEST(Resource, GroupRegisteredAtLoad) {
+TEST(CompatResource, GroupRegisteredAtLoad) {
     EXPECT_TRUE(Utility::Resource::hasGroup("compat-test"));
     EXPECT_FALSE(Utility::Resource::hasGroup("nonexistent"));
     /* Lookup is by the whole name */
@@ -31,7 +31,7 @@ TEST(Resource, GroupRegisteredAtLoad) {
     EXPECT_FALSE(Utility::Resource::hasGroup("compat-test-and-more"));
 }
 
-TEST(Resource, HasFile) {
+TEST(CompatResource, HasFile) {
     Utility::Resource rs{"compat-test"};
     EXPECT_TRUE(rs.hasFile("greeting.txt"));
     EXPECT_TRUE(rs.hasFile("renamed.bin"));
@@ -41,7 +41,7 @@ TEST(Resource, HasFile) {
     EXPECT_FALSE(rs.hasFile("greeting"));
 }
 
-TEST(Resource, GetString) {
+TEST(CompatResource, GetString) {
     Utility::Resource rs{"compat-test"};
 
     const Containers::StringView greeting = rs.getString("greeting.txt");
@@ -56,7 +56,7 @@ TEST(Resource, GetString) {
     EXPECT_TRUE(binary.flags() & Containers::StringViewFlag::Global);
 }
 
-TEST(Resource, GetRaw) {
+TEST(CompatResource, GetRaw) {
     Utility::Resource rs{"compat-test"};
 
     const Containers::ArrayView<const char> greeting = rs.getRaw("greeting.txt");
@@ -71,7 +71,7 @@ TEST(Resource, GetRaw) {
     EXPECT_EQ(binary.data(), rs.getString("renamed.bin").data());
 }
 
-TEST(Resource, NullTerminated) {
+TEST(CompatResource, NullTerminated) {
     Utility::Resource rs{"compat-test"};
     const Containers::StringView file = rs.getString("terminated.txt");
     EXPECT_EQ(file, Greeting);
@@ -79,12 +79,12 @@ TEST(Resource, NullTerminated) {
     EXPECT_EQ(file.data()[file.size()], '\0');
 }
 
-TEST(Resource, NonexistentGroup) {
+TEST(CompatResource, NonexistentGroup) {
     EXPECT_DEATH(Utility::Resource{"nonexistentGroup"},
         "Utility::Resource: group 'nonexistentGroup' was not found");
 }
 
-TEST(Resource, NonexistentFile) {
+TEST(CompatResource, NonexistentFile) {
     Utility::Resource rs{"compat-test"};
     EXPECT_DEATH(rs.getString("nonexistent.txt"),
         "Utility::Resource::get\\(\\): file 'nonexistent\\.txt' was not found in group 'compat-test'");
@@ -92,7 +92,7 @@ TEST(Resource, NonexistentFile) {
         "Utility::Resource::get\\(\\): file 'binary\\.bin' was not found in group 'compat-test'");
 }
 
-TEST(Resource, FinalizeInitialize) {
+TEST(CompatResource, FinalizeInitialize) {
     ASSERT_TRUE(Utility::Resource::hasGroup("compat-test"));
 
     finalizeTestResources();
@@ -118,4 +118,4 @@ TEST(Resource, FinalizeInitialize) {
     EXPECT_EQ(rs.getRaw("renamed.bin").size(), sizeof(BinaryBytes));
 }
 
-}
+}}}

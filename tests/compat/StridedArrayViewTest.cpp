@@ -17,7 +17,7 @@ struct Grid {
     Containers::StridedArrayView2D<int> view{Containers::arrayView(data), {3, 4}, {16, 4}};
 };
 
-TEST(StridedArrayView, IndexesAndSlicesBothDimensions) {
+TEST(CompatStridedArrayView, IndexesAndSlicesBothDimensions) {
     Grid grid;
     EXPECT_EQ(grid.view[2][1], 21);
     EXPECT_EQ((grid.view[{1, 3}]), 13);
@@ -33,7 +33,7 @@ TEST(StridedArrayView, IndexesAndSlicesBothDimensions) {
     EXPECT_EQ(grid.view.sliceSize({1, 2}, {1, 2})[0][1], 13);
 }
 
-TEST(StridedArrayView, TransposedFlippedAndEvery) {
+TEST(CompatStridedArrayView, TransposedFlippedAndEvery) {
     Grid grid;
     Containers::StridedArrayView2D<int> transposed = grid.view.transposed<0, 1>();
     EXPECT_EQ(transposed.size(), (Containers::Size2D{4, 3}));
@@ -52,7 +52,7 @@ TEST(StridedArrayView, TransposedFlippedAndEvery) {
     EXPECT_EQ(everyOther[1][1], 20);
 }
 
-TEST(StridedArrayView, NegativeStridesIterateBackwards) {
+TEST(CompatStridedArrayView, NegativeStridesIterateBackwards) {
     int data[5]{1, 2, 3, 4, 5};
     Containers::StridedArrayView1D<int> view = Containers::StridedArrayView1D<int>{data}.flipped<0>();
     EXPECT_EQ(view.stride(), -4);
@@ -67,7 +67,7 @@ TEST(StridedArrayView, NegativeStridesIterateBackwards) {
     EXPECT_EQ(everySecondBackwards.slice(1, 3)[0], 3);
 }
 
-TEST(StridedArrayView, ZeroStridesRepeatTheSameItem) {
+TEST(CompatStridedArrayView, ZeroStridesRepeatTheSameItem) {
     int row[3]{7, 8, 9};
     Containers::StridedArrayView2D<int> rows = Containers::StridedArrayView2D<int>{Containers::arrayView(row), {1, 3}}.broadcasted<0>(4);
     EXPECT_EQ(rows.size(), (Containers::Size2D{4, 3}));
@@ -78,7 +78,7 @@ TEST(StridedArrayView, ZeroStridesRepeatTheSameItem) {
     EXPECT_FALSE(rows.isContiguous());
 }
 
-TEST(StridedArrayView, MemberSlicesAndContiguity) {
+TEST(CompatStridedArrayView, MemberSlicesAndContiguity) {
     struct Vertex { float position; int id; };
     Vertex vertices[3]{{1.0f, 10}, {2.0f, 20}, {3.0f, 30}};
     Containers::StridedArrayView1D<Vertex> view = vertices;
@@ -95,7 +95,7 @@ TEST(StridedArrayView, MemberSlicesAndContiguity) {
     EXPECT_TRUE(grid.view.slice({0, 0}, {3, 2}).isContiguous<1>());
 }
 
-TEST(StridedArrayView, ArrayCastReinterpretsAndAddsOrRemovesDimensions) {
+TEST(CompatStridedArrayView, ArrayCastReinterpretsAndAddsOrRemovesDimensions) {
     struct Rgb { unsigned short r, g, b; };
     Rgb pixels[4]{{1, 2, 3}, {4, 5, 6}, {7, 8, 9}, {10, 11, 12}};
     Containers::StridedArrayView1D<Rgb> view = pixels;
@@ -117,7 +117,7 @@ TEST(StridedArrayView, ArrayCastReinterpretsAndAddsOrRemovesDimensions) {
     EXPECT_EQ(Containers::arrayCast<const Rgb>(erased)[1].r, 4);
 }
 
-TEST(StridedArrayView, ExpandedSplitsADimension) {
+TEST(CompatStridedArrayView, ExpandedSplitsADimension) {
     Grid grid;
     Containers::StridedArrayView3D<int> rows = grid.view.expanded<1>(Containers::Size2D{2, 2});
     EXPECT_EQ(rows.size(), (Containers::Size3D{3, 2, 2}));
@@ -133,7 +133,7 @@ TEST(StridedArrayView, ExpandedSplitsADimension) {
     EXPECT_EQ(static_cast<void*>(&shorts[1][3]), static_cast<void*>(bytes + 14));
 }
 
-TEST(StridedArrayViewDeathTest, ArrayCastChecksStrides) {
+TEST(CompatStridedArrayViewDeathTest, ArrayCastChecksStrides) {
     char data[10]{};
     Containers::StridedArrayView1D<char> view{Containers::arrayView(data), 5, 2};
     EXPECT_DEATH(Containers::arrayCast<int>(view), "Containers::arrayCast\\(\\): can't fit a 4-byte type into a stride of 2\n");
@@ -146,13 +146,13 @@ TEST(StridedArrayViewDeathTest, ArrayCastChecksStrides) {
         "Containers::arrayCast\\(\\): last dimension needs to be contiguous in order to be flattened, expected stride 2 but got 4");
 }
 
-TEST(StridedArrayViewDeathTest, ConstructionChecksTheDataSize) {
+TEST(CompatStridedArrayViewDeathTest, ConstructionChecksTheDataSize) {
     struct { int value; int other; } a[10]{};
     EXPECT_DEATH((Containers::StridedArrayView1D<int>{Containers::arrayView(a), &a[0].value, 10, 9}),
         "Containers::StridedArrayView: data size 80 is not enough for \\{10\\} elements of stride \\{9\\}");
 }
 
-TEST(Copy, BetweenDifferentlyStridedViews) {
+TEST(CompatCopy, BetweenDifferentlyStridedViews) {
     Grid grid;
     int destination[12]{};
     /* Transposed destination: each row of the source becomes a column */
@@ -183,7 +183,7 @@ TEST(Copy, BetweenDifferentlyStridedViews) {
     EXPECT_EQ(b[2], 3);
 }
 
-TEST(CopyDeathTest, SizesHaveToMatch) {
+TEST(CompatCopyDeathTest, SizesHaveToMatch) {
     Grid grid;
     int small[4]{};
     EXPECT_DEATH(Utility::copy(grid.view, Containers::StridedArrayView2D<int>{Containers::arrayView(small), {2, 2}}),

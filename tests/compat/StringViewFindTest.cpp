@@ -54,7 +54,7 @@ TEST_P(CompatStringViewFind, ResultAndFlags) {
     } else EXPECT_EQ(result.data(), nullptr);
 }
 
-INSTANTIATE_TEST_SUITE_P(Cases, CompatStringViewFind, testing::ValuesIn(FindCases),
+INSTANTIATE_TEST_SUITE_P(CompatCases, CompatStringViewFind, testing::ValuesIn(FindCases),
     [](const testing::TestParamInfo<FindCase>& info) { return std::string{info.param.name}; });
 
 TEST(CompatStringViewFind, DefaultConstructedViewIsGlobal) {

@@ -8,7 +8,7 @@
 
 using namespace Magnum;
 
-namespace {
+namespace VelmoraEngine { namespace Test { namespace {
 
 std::string debugString(VertexFormat format) {
     std::ostringstream out;
@@ -45,7 +45,7 @@ const struct {
     {VertexFormat::Matrix4x3sNormalizedAligned, 109, "VertexFormat::Matrix4x3sNormalizedAligned"},
 };
 
-TEST(VertexFormat, ValuesAndNames) {
+TEST(CompatVertexFormat, ValuesAndNames) {
     for(const auto& data: ValueData) {
         SCOPED_TRACE(data.name);
         EXPECT_EQ(UnsignedInt(data.format), data.value);
@@ -93,7 +93,7 @@ const struct {
     {VertexFormat::Matrix3x3hAligned, 24, VertexFormat::Half, 3, 3, 8, false},
 };
 
-TEST(VertexFormat, Properties) {
+TEST(CompatVertexFormat, Properties) {
     for(const auto& data: PropertyData) {
         SCOPED_TRACE(debugString(data.format));
         EXPECT_EQ(vertexFormatSize(data.format), data.size);
@@ -105,7 +105,7 @@ TEST(VertexFormat, Properties) {
     }
 }
 
-TEST(VertexFormat, Assemble) {
+TEST(CompatVertexFormat, Assemble) {
     EXPECT_EQ(vertexFormat(VertexFormat::UnsignedShort, 3, true), VertexFormat::Vector3usNormalized);
     EXPECT_EQ(vertexFormat(VertexFormat::Int, 4, false), VertexFormat::Vector4i);
     EXPECT_EQ(vertexFormat(VertexFormat::Double, 1, false), VertexFormat::Double);
@@ -134,7 +134,7 @@ const struct {
     {VertexFormat::Int, false},
 };
 
-TEST(VertexFormat, AssembleRoundtrip) {
+TEST(CompatVertexFormat, AssembleRoundtrip) {
     for(const auto& data: AssembleRoundtripData) for(UnsignedInt count = 1; count <= 4; ++count) {
         SCOPED_TRACE(debugString(data.component) + (data.normalized ? " normalized " : " ") + std::to_string(count));
         const VertexFormat result = vertexFormat(data.component, count, data.normalized);
@@ -147,7 +147,7 @@ TEST(VertexFormat, AssembleRoundtrip) {
     }
 }
 
-TEST(VertexFormat, AssembleMatrix) {
+TEST(CompatVertexFormat, AssembleMatrix) {
     /* Byte and short matrices are always normalized */
     EXPECT_EQ(vertexFormat(VertexFormat::Byte, 3, 2, false), VertexFormat::Matrix3x2bNormalized);
     EXPECT_EQ(vertexFormat(VertexFormat::Short, 2, 3, true), VertexFormat::Matrix2x3sNormalizedAligned);
@@ -185,7 +185,7 @@ const struct {
     {VertexFormat::Short, 4, false},
 };
 
-TEST(VertexFormat, AssembleMatrixRoundtrip) {
+TEST(CompatVertexFormat, AssembleMatrixRoundtrip) {
     for(const auto& data: AssembleMatrixRoundtripData) for(UnsignedInt vectors = 2; vectors <= 4; ++vectors) {
         SCOPED_TRACE(debugString(data.component) + " " + std::to_string(vectors) + "x" + std::to_string(data.componentCount) + (data.aligned ? " aligned" : ""));
         const VertexFormat result = vertexFormat(data.component, vectors, data.componentCount, data.aligned);
@@ -200,7 +200,7 @@ TEST(VertexFormat, AssembleMatrixRoundtrip) {
     }
 }
 
-TEST(VertexFormat, ImplementationSpecific) {
+TEST(CompatVertexFormat, ImplementationSpecific) {
     constexpr VertexFormat wrapped = vertexFormatWrap(0xdead);
     constexpr bool a = isVertexFormatImplementationSpecific(VertexFormat::Vector2sNormalized);
     constexpr bool b = isVertexFormatImplementationSpecific(wrapped);
@@ -211,7 +211,7 @@ TEST(VertexFormat, ImplementationSpecific) {
     EXPECT_EQ(unwrapped, 0xdeadu);
 }
 
-TEST(VertexFormat, Debug) {
+TEST(CompatVertexFormat, Debug) {
     std::ostringstream out;
     {
         Utility::Debug redirect{&out};
@@ -248,7 +248,7 @@ const struct {
         "isVertexFormatNormalized\\(\\): invalid format VertexFormat\\(0xdead\\)"},
 };
 
-TEST(VertexFormatDeathTest, Invalid) {
+TEST(CompatVertexFormatDeathTest, Invalid) {
     for(const auto& data: InvalidData) {
         SCOPED_TRACE(data.name);
         EXPECT_DEATH(data.call(VertexFormat(0xdead)), std::string{"^"} + data.message + "\n$");
@@ -280,21 +280,21 @@ const struct {
         "vertexFormat\\(\\): can't assemble a format out of an implementation-specific format 0xdead"},
 };
 
-TEST(VertexFormatDeathTest, ImplementationSpecific) {
+TEST(CompatVertexFormatDeathTest, ImplementationSpecific) {
     for(const auto& data: ImplementationSpecificData) {
         SCOPED_TRACE(data.name);
         EXPECT_DEATH(data.call(vertexFormatWrap(0xdead)), std::string{"^"} + data.message + "\n$");
     }
 }
 
-TEST(VertexFormatDeathTest, WrapUnwrap) {
+TEST(CompatVertexFormatDeathTest, WrapUnwrap) {
     EXPECT_DEATH(vertexFormatWrap(0xdeadbeef),
         "^vertexFormatWrap\\(\\): implementation-specific value 0xdeadbeef already wrapped or too large\n$");
     EXPECT_DEATH(vertexFormatUnwrap(VertexFormat::Float),
         "^vertexFormatUnwrap\\(\\): VertexFormat::Float isn't a wrapped implementation-specific value\n$");
 }
 
-TEST(VertexFormatDeathTest, AssembleInvalid) {
+TEST(CompatVertexFormatDeathTest, AssembleInvalid) {
     EXPECT_DEATH(vertexFormat(VertexFormat::Vector2, 1, true),
         "^vertexFormat\\(\\): VertexFormat::Vector2 can't be made normalized\n$");
     EXPECT_DEATH(vertexFormat(VertexFormat::Vector3, 0, false),
@@ -303,7 +303,7 @@ TEST(VertexFormatDeathTest, AssembleInvalid) {
         "^vertexFormat\\(\\): invalid component count 5\n$");
 }
 
-TEST(VertexFormatDeathTest, AssembleMatrixInvalid) {
+TEST(CompatVertexFormatDeathTest, AssembleMatrixInvalid) {
     EXPECT_DEATH(vertexFormat(VertexFormat::UnsignedByte, 3, 2, false),
         "^vertexFormat\\(\\): invalid matrix component type VertexFormat::UnsignedByte, only floating-point or 8-/16-bit signed integer types are supported\n$");
     EXPECT_DEATH(vertexFormat(VertexFormat::Int, 2, 3, false),
@@ -318,4 +318,4 @@ TEST(VertexFormatDeathTest, AssembleMatrixInvalid) {
         "^vertexFormat\\(\\): invalid vector count 1\n$");
 }
 
-}
+}}}
