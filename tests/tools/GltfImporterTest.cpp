@@ -766,6 +766,29 @@ TEST_P(GltfImporterSplineErrorTest, OneErrorLineAndNoAnimation) {
 INSTANTIATE_TEST_SUITE_P(Files, GltfImporterSplineErrorTest, testing::ValuesIn(SplineErrorData),
     [](const testing::TestParamInfo<SplineErrorCase>& info) { return std::string{info.param.name}; });
 
+/* Accessors of no elements give empty arrays without memory, which once
+   reached memcpy() as null pointers; fuzzing found it */
+TEST(GltfImporterEmptyAccessorTest, MeshOfNoVertices) {
+    const std::string file = triangleGltf(R"([{"componentType":5126,"count":0,"type":"VEC3"}])", GoodViews);
+    GltfImporter importer;
+    ASSERT_TRUE(importer.openData(Containers::ArrayView<const void>{file.data(), file.size()}));
+    Containers::Optional<Trade::MeshData> mesh = importer.mesh(0);
+    ASSERT_TRUE(mesh);
+    EXPECT_EQ(mesh->vertexCount(), 0u);
+    EXPECT_EQ(mesh->attributeCount(), 1u);
+}
+
+TEST(GltfImporterEmptyAccessorTest, AnimationOfNoKeys) {
+    const std::string file = splineGltf(R"([{"input":4,"output":5,"interpolation":"LINEAR"}])", R"([{"sampler":0,"target":{"node":0,"path":"translation"}}])",
+        R"(,{"componentType":5126,"count":0,"type":"SCALAR"},{"componentType":5126,"count":0,"type":"VEC3"})");
+    GltfImporter importer;
+    ASSERT_TRUE(importer.openData(Containers::ArrayView<const void>{file.data(), file.size()}));
+    Containers::Optional<Trade::AnimationData> animation = importer.animation(0);
+    ASSERT_TRUE(animation);
+    ASSERT_EQ(animation->trackCount(), 1u);
+    EXPECT_EQ(animation->track(0).size(), 0u);
+}
+
 TEST(GltfImporterRealFileTest, Cameras) {
     const std::string path = modelPath("cameras/Cameras.gltf");
     const json gltf = readJson(path);

@@ -942,10 +942,13 @@ Containers::Optional<Trade::AnimationData> GltfImporter::doAnimation(const Unsig
     for(std::size_t i = 0; i != tracks.size(); ++i) {
         Track& track = tracks[i];
         const std::size_t keyOffset = offset;
-        std::memcpy(data.data() + offset, track.input.data.data(), track.input.data.size());
+        /* Tracks of no keys have empty arrays, which memcpy() can't take */
+        if(!track.input.data.isEmpty())
+            std::memcpy(data.data() + offset, track.input.data.data(), track.input.data.size());
         offset += track.input.data.size();
         const std::size_t valueOffset = offset;
-        std::memcpy(data.data() + offset, track.output.data.data(), track.output.data.size());
+        if(!track.output.data.isEmpty())
+            std::memcpy(data.data() + offset, track.output.data.data(), track.output.data.size());
         offset += track.output.data.size();
         const Containers::ArrayView<const Float> keys = Containers::arrayCast<const Float>(data.slice(keyOffset, valueOffset));
         const bool spline = track.interpolation == Animation::Interpolation::Spline;
@@ -1082,7 +1085,8 @@ Containers::Optional<Trade::SkinData3D> GltfImporter::doSkin3D(const UnsignedInt
             printError("skin3D", "inverse bind matrices are " + str(accessor.count) + " " + typeName(accessor.type) + " of " + componentTypeName(accessor.componentType) + ", expected " + str(joints.size()) + " MAT4 of FLOAT");
             return {};
         }
-        std::memcpy(inverseBindMatrices.data(), accessor.data.data(), joints.size()*sizeof(Matrix4));
+        if(!joints.isEmpty())
+            std::memcpy(inverseBindMatrices.data(), accessor.data.data(), joints.size()*sizeof(Matrix4));
     } else for(Matrix4& m: inverseBindMatrices) m = Matrix4{};
     return Trade::SkinData3D{std::move(joints), std::move(inverseBindMatrices)};
 }
@@ -1261,7 +1265,9 @@ Containers::Optional<Trade::MeshData> GltfImporter::doMesh(const UnsignedInt id,
     std::size_t offset = 0;
     for(std::size_t i = 0; i != attributes.size(); ++i) {
         const Attribute& attribute = attributes[i];
-        std::memcpy(vertexData.data() + offset, attribute.accessor.data.data(), attribute.accessor.data.size());
+        /* An empty array may have no memory at all, memcpy() takes no null */
+        if(!attribute.accessor.data.isEmpty())
+            std::memcpy(vertexData.data() + offset, attribute.accessor.data.data(), attribute.accessor.data.size());
         attributeData[i] = Trade::MeshAttributeData{attribute.name, attribute.format,
             Containers::StridedArrayView1D<const void>{vertexData, vertexData.data() + offset, vertexCount, std::ptrdiff_t(attribute.accessor.elementSize)},
             0, attribute.morphTargetId};
