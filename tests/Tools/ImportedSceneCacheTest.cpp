@@ -1,6 +1,7 @@
 #include <cstring>
 #include <sstream>
 #include <string>
+#include <type_traits>
 #include <utility>
 #include <vector>
 
@@ -45,7 +46,7 @@ template<class T> std::vector<char> bytes(std::initializer_list<T> values) {
     return out;
 }
 
-struct AttributeSpec {
+struct AttributeInput {
     Trade::MeshAttribute name;
     VertexFormat format;
     std::vector<char> data;
@@ -54,17 +55,17 @@ struct AttributeSpec {
 
 /* A mesh with one block per attribute, each tightly packed, and owned data
    with the default deleter, as importers deliver them */
-Trade::MeshData makeMesh(MeshPrimitive primitive, UnsignedInt vertexCount, std::initializer_list<AttributeSpec> specs, std::initializer_list<UnsignedShort> indices = {}) {
+Trade::MeshData makeMesh(MeshPrimitive primitive, UnsignedInt vertexCount, std::initializer_list<AttributeInput> inputs, std::initializer_list<UnsignedShort> indices = {}) {
     std::size_t size = 0;
-    for(const AttributeSpec& spec: specs) size += spec.data.size();
+    for(const AttributeInput& input: inputs) size += input.data.size();
     Containers::Array<char> vertexData{ValueInit, size};
-    Containers::Array<Trade::MeshAttributeData> attributes{ValueInit, specs.size()};
+    Containers::Array<Trade::MeshAttributeData> attributes{ValueInit, inputs.size()};
     std::size_t offset = 0, i = 0;
-    for(const AttributeSpec& spec: specs) {
-        EXPECT_EQ(spec.data.size() % vertexCount, 0u);
-        std::memcpy(vertexData.data() + offset, spec.data.data(), spec.data.size());
-        attributes[i++] = Trade::MeshAttributeData{spec.name, spec.format, offset, vertexCount, std::ptrdiff_t(spec.data.size()/vertexCount), spec.arraySize};
-        offset += spec.data.size();
+    for(const AttributeInput& input: inputs) {
+        EXPECT_EQ(input.data.size() % vertexCount, 0u);
+        std::memcpy(vertexData.data() + offset, input.data.data(), input.data.size());
+        attributes[i++] = Trade::MeshAttributeData{input.name, input.format, offset, vertexCount, std::ptrdiff_t(input.data.size()/vertexCount), input.arraySize};
+        offset += input.data.size();
     }
     if(!indices.size())
         return Trade::MeshData{primitive, std::move(vertexData), std::move(attributes), vertexCount};
@@ -92,7 +93,7 @@ std::vector<char> textureCoordinates(UnsignedInt count) {
 }
 
 /* A scene built field by field */
-struct SceneSpec {
+struct SceneInput {
     UnsignedLong bound;
     std::vector<std::pair<UnsignedInt, Int>> parents;
     std::vector<std::pair<UnsignedInt, Matrix4>> transformations;
@@ -100,59 +101,40 @@ struct SceneSpec {
     std::vector<std::pair<UnsignedInt, std::pair<UnsignedInt, Int>>> meshes;
 };
 
-Trade::SceneData makeScene(const SceneSpec& spec) {
-    const std::size_t size = spec.parents.size()*8 + spec.transformations.size()*(4 + 64) +
-        spec.transformations2D.size()*(4 + 36) + spec.meshes.size()*12;
+/* Writes count values of T at @p at, advancing it */
+template<class T, class F> Containers::ArrayView<T> write(char*& at, std::size_t count, F value) {
+    const Containers::ArrayView<T> out = Containers::arrayCast<T>(Containers::arrayView(at, count*sizeof(T)));
+    for(std::size_t i = 0; i != count; ++i) out[i] = value(i);
+    at += count*sizeof(T);
+    return out;
+}
+
+Trade::SceneData makeScene(const SceneInput& input) {
+    const std::size_t size = input.parents.size()*8 + input.transformations.size()*(4 + 64) +
+        input.transformations2D.size()*(4 + 36) + input.meshes.size()*12;
     Containers::Array<char> data{ValueInit, size};
     std::vector<Trade::SceneFieldData> fields;
     char* at = data.data();
-    const auto mapping = [&](std::size_t count, auto object) {
-        const Containers::ArrayView<UnsignedInt> out = Containers::arrayCast<UnsignedInt>(Containers::arrayView(at, count*4));
-        for(std::size_t i = 0; i != count; ++i) out[i] = object(i);
-        at += count*4;
-        return out;
+    /* One field of (object, value) pairs, with its own object mapping */
+    const auto addField = [&](Trade::SceneField name, const auto& pairs) {
+        if(pairs.empty()) return;
+        const auto objects = write<UnsignedInt>(at, pairs.size(), [&](std::size_t i) { return pairs[i].first; });
+        typedef typename std::decay<decltype(pairs[0].second)>::type Value;
+        fields.push_back(Trade::SceneFieldData{name, objects, write<Value>(at, pairs.size(), [&](std::size_t i) { return pairs[i].second; })});
     };
-    if(!spec.parents.empty()) {
-        const std::size_t n = spec.parents.size();
-        const auto objects = mapping(n, [&](std::size_t i) { return spec.parents[i].first; });
-        const Containers::ArrayView<Int> parents = Containers::arrayCast<Int>(Containers::arrayView(at, n*4));
-        for(std::size_t i = 0; i != n; ++i) parents[i] = spec.parents[i].second;
-        at += n*4;
-        fields.push_back(Trade::SceneFieldData{Trade::SceneField::Parent, objects, parents});
-    }
-    if(!spec.transformations.empty()) {
-        const std::size_t n = spec.transformations.size();
-        const auto objects = mapping(n, [&](std::size_t i) { return spec.transformations[i].first; });
-        const Containers::ArrayView<Matrix4> matrices = Containers::arrayCast<Matrix4>(Containers::arrayView(at, n*64));
-        for(std::size_t i = 0; i != n; ++i) matrices[i] = spec.transformations[i].second;
-        at += n*64;
-        fields.push_back(Trade::SceneFieldData{Trade::SceneField::Transformation, objects, matrices});
-    }
-    if(!spec.transformations2D.empty()) {
-        const std::size_t n = spec.transformations2D.size();
-        const auto objects = mapping(n, [&](std::size_t i) { return spec.transformations2D[i].first; });
-        const Containers::ArrayView<Matrix3> matrices = Containers::arrayCast<Matrix3>(Containers::arrayView(at, n*36));
-        for(std::size_t i = 0; i != n; ++i) matrices[i] = spec.transformations2D[i].second;
-        at += n*36;
-        fields.push_back(Trade::SceneFieldData{Trade::SceneField::Transformation, objects, matrices});
-    }
-    if(!spec.meshes.empty()) {
-        const std::size_t n = spec.meshes.size();
-        const auto objects = mapping(n, [&](std::size_t i) { return spec.meshes[i].first; });
-        const Containers::ArrayView<UnsignedInt> meshIds = Containers::arrayCast<UnsignedInt>(Containers::arrayView(at, n*4));
-        at += n*4;
-        const Containers::ArrayView<Int> materialIds = Containers::arrayCast<Int>(Containers::arrayView(at, n*4));
-        at += n*4;
-        for(std::size_t i = 0; i != n; ++i) {
-            meshIds[i] = spec.meshes[i].second.first;
-            materialIds[i] = spec.meshes[i].second.second;
-        }
-        fields.push_back(Trade::SceneFieldData{Trade::SceneField::Mesh, objects, meshIds});
-        fields.push_back(Trade::SceneFieldData{Trade::SceneField::MeshMaterial, objects, materialIds});
+    addField(Trade::SceneField::Parent, input.parents);
+    addField(Trade::SceneField::Transformation, input.transformations);
+    addField(Trade::SceneField::Transformation, input.transformations2D);
+    /* Materials share the meshes' mapping */
+    if(!input.meshes.empty()) {
+        const std::size_t n = input.meshes.size();
+        const auto objects = write<UnsignedInt>(at, n, [&](std::size_t i) { return input.meshes[i].first; });
+        fields.push_back(Trade::SceneFieldData{Trade::SceneField::Mesh, objects, write<UnsignedInt>(at, n, [&](std::size_t i) { return input.meshes[i].second.first; })});
+        fields.push_back(Trade::SceneFieldData{Trade::SceneField::MeshMaterial, objects, write<Int>(at, n, [&](std::size_t i) { return input.meshes[i].second.second; })});
     }
     Containers::Array<Trade::SceneFieldData> fieldArray{ValueInit, fields.size()};
     for(std::size_t i = 0; i != fields.size(); ++i) fieldArray[i] = fields[i];
-    return Trade::SceneData{Trade::SceneMappingType::UnsignedInt, spec.bound, std::move(data), std::move(fieldArray)};
+    return Trade::SceneData{Trade::SceneMappingType::UnsignedInt, input.bound, std::move(data), std::move(fieldArray)};
 }
 
 /* An importer scripted by the test. Items are handed out once. */
@@ -166,7 +148,7 @@ class ScriptedImporter: public Trade::AbstractImporter {
         std::vector<Containers::Optional<Trade::CameraData>> cameras;
         std::vector<Containers::Optional<Trade::LightData>> lights;
         std::vector<std::string> objectNames;
-        std::vector<Containers::Optional<SceneSpec>> scenes;
+        std::vector<Containers::Optional<SceneInput>> scenes;
         Int defaultSceneId = -1;
         std::vector<std::pair<std::string, Trade::MeshAttribute>> attributeNames;
 
@@ -331,7 +313,7 @@ TEST(ImportedSceneCache, SceneThatDoesNotLoad) {
 TEST(ImportedSceneCache, TwoDimensionalSceneIsRefused) {
     ScriptedImporter importer;
     importer.objectNames = {"a"};
-    importer.scenes.emplace_back(SceneSpec{1, {{0, -1}}, {}, {{0, Matrix3{}}}, {}});
+    importer.scenes.emplace_back(SceneInput{1, {{0, -1}}, {}, {{0, Matrix3{}}}, {}});
     importer.defaultSceneId = 0;
     ImportedSceneCache cache;
     bool result = true;
@@ -344,10 +326,10 @@ TEST(ImportedSceneCache, HierarchyInPreOrderWithGeneratedNames) {
     ScriptedImporter importer;
     /* A (0) with child 2, B (1) with children 3 (named) and 4 */
     importer.objectNames = {"", "", "", "named", ""};
-    SceneSpec spec{5, {{0, -1}, {1, -1}, {2, 0}, {3, 1}, {4, 1}}, {}, {}, {}};
-    spec.transformations = {{2, Matrix4::translation({1.0f, 2.0f, 3.0f})}};
-    spec.meshes = {{2, {5, -1}}, {4, {1, 0}}};
-    importer.scenes.emplace_back(spec);
+    SceneInput input{5, {{0, -1}, {1, -1}, {2, 0}, {3, 1}, {4, 1}}, {}, {}, {}};
+    input.transformations = {{2, Matrix4::translation({1.0f, 2.0f, 3.0f})}};
+    input.meshes = {{2, {5, -1}}, {4, {1, 0}}};
+    importer.scenes.emplace_back(input);
     /* No default scene named, but there is one */
     importer.defaultSceneId = -1;
 
@@ -368,7 +350,7 @@ TEST(ImportedSceneCache, HierarchyInPreOrderWithGeneratedNames) {
     /* A scene without meshes or transformations leaves nothing of the last */
     ScriptedImporter next;
     next.objectNames = {"x"};
-    next.scenes.emplace_back(SceneSpec{1, {{0, -1}}, {}, {}, {}});
+    next.scenes.emplace_back(SceneInput{1, {{0, -1}}, {}, {}, {}});
     next.defaultSceneId = 0;
     ASSERT_TRUE(cache.cacheScene(next));
     EXPECT_TRUE(cache.scene.meshesMaterials.isEmpty());
@@ -381,7 +363,7 @@ TEST(ImportedSceneCache, MalformedHierarchyIsWalkedSafely) {
     importer.objectNames = {"", "", "", ""};
     /* Object 1 listed under two parents, 7 past the bound, 9 the parent of
        something, and 2 and 3 parents of each other (a cycle nobody reaches) */
-    importer.scenes.emplace_back(SceneSpec{4, {{0, -1}, {1, 0}, {1, -1}, {7, 0}, {0, 9}, {2, 3}, {3, 2}}, {}, {}, {}});
+    importer.scenes.emplace_back(SceneInput{4, {{0, -1}, {1, 0}, {1, -1}, {7, 0}, {0, 9}, {2, 3}, {3, 2}}, {}, {}, {}});
     importer.defaultSceneId = 0;
     ImportedSceneCache cache;
     ASSERT_TRUE(cache.cacheScene(importer));
@@ -395,9 +377,9 @@ TEST(ImportedSceneCache, DeepChainNeedsNoDeepStack) {
     constexpr UnsignedInt Depth = 200000;
     ScriptedImporter importer;
     importer.objectNames.assign(Depth, "n");
-    SceneSpec spec{Depth, {}, {}, {}, {}};
-    for(UnsignedInt i = 0; i != Depth; ++i) spec.parents.emplace_back(i, Int(i) - 1);
-    importer.scenes.emplace_back(spec);
+    SceneInput input{Depth, {}, {}, {}, {}};
+    for(UnsignedInt i = 0; i != Depth; ++i) input.parents.emplace_back(i, Int(i) - 1);
+    importer.scenes.emplace_back(input);
     importer.defaultSceneId = 0;
     ImportedSceneCache cache;
     ASSERT_TRUE(cache.cacheScene(importer));

@@ -20,6 +20,7 @@
 #include <Magnum/VertexFormat.h>
 
 #include "VelmoraEngine/Implementation/EngineAttributes.h"
+#include "VelmoraEngine/Implementation/Packing.h"
 
 namespace VelmoraEngine {
 
@@ -184,8 +185,7 @@ template<class T, std::size_t components> void packVertices(const char* src, con
             const Float* const in = reinterpret_cast<const Float*>(src);
             for(std::size_t c = 0; c != components; ++c) {
                 const Float value = in[c];
-                /* NaN fails both comparisons and lands on 0 */
-                clamped[i*components + c] = value >= min ? (value <= 1.0f ? value : 1.0f) : (value < min ? min : 0.0f);
+                clamped[i*components + c] = Implementation::clampForPacking(value, min);
             }
         }
         for(std::size_t i = 0; i != chunk*components; ++i)
@@ -365,9 +365,8 @@ template<class T, class Char> Containers::StridedArrayView2D<T> components(const
 
 namespace {
 
-/* Math::packInto() doesn't clamp, and an out-of-range float or a NaN would
-   overflow the integer conversion. The values are clamped in small blocks
-   on the stack so the rounding stays packInto()'s own. */
+/* Values are clamped in small blocks on the stack so the rounding stays
+   Math::packInto()'s own */
 template<class T> void packClampedInto(const Containers::StridedArrayView2D<const Float>& src, const Containers::StridedArrayView2D<T>& dst, const Float min) {
     CORRADE_ASSERT(src.size() == dst.size(),
         "packMeshAttributeDataInto(): expected views of the same size but got" << src.size() << "and" << dst.size(), );
@@ -383,8 +382,7 @@ template<class T> void packClampedInto(const Containers::StridedArrayView2D<cons
         const Containers::StridedArrayView2D<const Float> srcBlock = src.slice({first, 0}, {first + rows, components});
         for(std::size_t i = 0; i != rows; ++i) for(std::size_t j = 0; j != components; ++j) {
             const Float value = srcBlock[i][j];
-            /* NaN fails both comparisons and lands on 0 */
-            clamped[i*components + j] = value >= min ? (value <= 1.0f ? value : 1.0f) : (value < min ? min : 0.0f);
+            clamped[i*components + j] = Implementation::clampForPacking(value, min);
         }
         Math::packInto(Containers::StridedArrayView2D<const Float>{Containers::arrayView(clamped).prefix(rows*components), {rows, components}},
             dst.slice({first, 0}, {first + rows, components}));

@@ -22,6 +22,8 @@
 #include <Magnum/VertexFormat.h>
 #include <mikktspace.h>
 
+#include "VelmoraEngine/Implementation/Packing.h"
+
 namespace VelmoraEngine { namespace MeshTools {
 
 using namespace Magnum;
@@ -191,11 +193,9 @@ template<class From, class To, bool = std::is_floating_point<typename From::Type
 constexpr std::size_t PackChunkSize = 64;
 
 template<class From, class To> struct NormalizedCast<From, To, true> {
-    /* Floats to integers. Math::packInto() doesn't clamp, and a value out of
-       range, an infinity or a NaN from a file would overflow the integer
-       conversion, so values are clamped to the range of the target first and
-       NaN becomes 0. The source can't be clamped in place, its bytes may be
-       shared with other attributes, so it goes through a small buffer. */
+    /* Floats to integers, clamped first. The source can't be clamped in
+       place, its bytes may be shared with other attributes, so it goes
+       through a small buffer. */
     static void convert(const Containers::StridedArrayView1D<const From>& source, const Containers::StridedArrayView1D<To>& target) {
         typedef typename From::Type Type;
         constexpr Type min = std::is_signed<typename To::Type>::value ? Type(-1) : Type(0);
@@ -206,7 +206,7 @@ template<class From, class To> struct NormalizedCast<From, To, true> {
             for(std::size_t i = 0; i != count; ++i) {
                 const From& value = source[offset + i];
                 for(std::size_t c = 0; c != From::Size; ++c)
-                    chunk[i][c] = Math::isNan(value[c]) ? Type(0) : Math::clamp(value[c], min, Type(1));
+                    chunk[i][c] = Implementation::clampForPacking(value[c], min);
             }
             Math::packInto(
                 Containers::arrayCast<2, const Type>(Containers::StridedArrayView1D<const From>{Containers::arrayView(chunk).prefix(count)}),

@@ -18,6 +18,7 @@
 #include <Magnum/PixelFormat.h>
 #include <Magnum/Sampler.h>
 
+#include "VelmoraEngine/Implementation/GLErrors.h"
 #include "VelmoraEngine/Shaders/FullScreenShaderProgram.h"
 
 namespace VelmoraEngine {
@@ -43,11 +44,6 @@ void main() {
 }
 )GLSL";
 
-/* Drops errors left by earlier calls, so the next query is about ours */
-void clearGLErrors() {
-    for(int i = 0; i != 16 && GL::Renderer::error() != GL::Renderer::Error::NoError; ++i) {}
-}
-
 }
 
 TextureAtlas::TextureAtlas(): _textureArray{NoCreate}, _textureSize{}, _blockSize{1, 1}, _layerSizeInBlocks{}, _copyShader{InPlaceInit, NoCreate}, _usable{false} {}
@@ -65,7 +61,7 @@ TextureAtlas::TextureAtlas(const GL::TextureFormat format, const Vector2i& block
 
     _textureArray = GL::Texture2DArray{};
     _copyShader.emplace("TextureAtlasCopyShader", CopyFragmentShader);
-    clearGLErrors();
+    Implementation::clearGLErrors();
 
     /* No layer is larger than 4096x4096, even where GL allows more */
     const Vector2i maxSize = GL::Texture2D::maxSize();
@@ -180,7 +176,7 @@ bool TextureAtlas::setImageInternal(const int id, const ImageView2D& image) {
 
     const Math::Vector4<UnsignedShort>& bounds = _textureBounds[id];
     const ImageView3D view{image.storage(), image.format(), image.formatExtra(), image.pixelSize(), {image.size(), 1}, image.data()};
-    clearGLErrors();
+    Implementation::clearGLErrors();
     _textureArray.setSubImage(0, {bounds.x(), bounds.y(), Int(_textureLayers[id])}, view);
     return GL::Renderer::error() == GL::Renderer::Error::NoError;
 }
@@ -191,7 +187,7 @@ bool TextureAtlas::setImageInternal(const int id, const CompressedImageView2D& i
 
     const Math::Vector4<UnsignedShort>& bounds = _textureBounds[id];
     const CompressedImageView3D view{image.storage(), image.format(), {image.size(), 1}, image.data()};
-    clearGLErrors();
+    Implementation::clearGLErrors();
     _textureArray.setCompressedSubImage(0, {bounds.x(), bounds.y(), Int(_textureLayers[id])}, view);
     return GL::Renderer::error() == GL::Renderer::Error::NoError;
 }
@@ -228,7 +224,7 @@ bool TextureAtlas::setImageInternal(const int id, GL::Texture2D& texture, const 
     GL::Context::current().resetState(GL::Context::State::ExitExternal);
 
     bool written = false;
-    clearGLErrors();
+    Implementation::clearGLErrors();
     {
         GL::Framebuffer framebuffer{{offset, offset + size}};
         framebuffer.attachTextureLayer(GL::Framebuffer::ColorAttachment{0}, _textureArray, 0, Int(_textureLayers[id]))

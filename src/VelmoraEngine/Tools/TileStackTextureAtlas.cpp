@@ -20,6 +20,7 @@
 #include <Magnum/Sampler.h>
 
 #include "VelmoraEngine/BitSet.h"
+#include "VelmoraEngine/Implementation/GLErrors.h"
 #include "VelmoraEngine/Tools/RectPacking.h"
 
 namespace VelmoraEngine {
@@ -34,11 +35,6 @@ constexpr std::size_t MaxTileIndices = 65535;
 /* Layer indices are 16-bit */
 constexpr std::size_t MaxTileCount = 65536;
 constexpr UnsignedByte MaxReferenceCount = 255;
-
-/* Drops errors left by earlier calls, so the next query is about ours */
-void clearGLErrors() {
-    for(int i = 0; i != 16 && GL::Renderer::error() != GL::Renderer::Error::NoError; ++i) {}
-}
 
 /* The MurmurHash2 digest of a tile hash, as a std::size_t */
 std::size_t digestOf(const Containers::StringView hash) {
@@ -144,7 +140,7 @@ TileStackTextureAtlas::TileStackTextureAtlas(const GL::TextureFormat format, con
     _tileMap.emplace(tileCount);
 
     Utility::Debug{} << "Max Texture2DArray size:" << GL::Texture2DArray::maxSize();
-    clearGLErrors();
+    Implementation::clearGLErrors();
 
     _tileCount = Int(tileCount);
     Utility::Debug{} << "Creating tile stack texture atlas with size" << virtualTextureSize << "and format" << format << _tileCount << "tiles" << (mips ? "with mips" : "without mips");
@@ -285,7 +281,7 @@ int TileStackTextureAtlas::reserveImage(const Vector2i& size, const Containers::
     CORRADE_INTERNAL_ASSERT(range);
 
     if(tileCount) {
-        clearGLErrors();
+        Implementation::clearGLErrors();
         _indirectionTexture.setSubImage(0, Vector2i{range->min()},
             ImageView2D{PixelStorage{}.setAlignment(1), PixelFormat::R16UI, grid, Containers::arrayView(run, tileCount)});
         const GL::Renderer::Error error = GL::Renderer::error();
@@ -323,7 +319,7 @@ bool TileStackTextureAtlas::uploadTile(const int tile, const CompressedImageView
     /* The block properties come along, so an implementation-specific format
        works as well */
     const CompressedImageView3D view{image.storage(), image.format(), image.blockSize(), image.blockDataSize(), {image.size(), 1}, image.data()};
-    clearGLErrors();
+    Implementation::clearGLErrors();
     _textureArray.setCompressedSubImage(level, {0, 0, tile}, view);
     const GL::Renderer::Error error = GL::Renderer::error();
     if(error != GL::Renderer::Error::NoError) {
