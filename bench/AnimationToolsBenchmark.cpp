@@ -5,6 +5,7 @@
 #include <benchmark/benchmark.h>
 
 #include <Corrade/Containers/Array.h>
+#include <Magnum/Animation/Interpolation.h>
 #include <Magnum/Animation/Track.h>
 #include <Magnum/Math/Quaternion.h>
 #include <Magnum/Math/Vector3.h>
@@ -62,6 +63,59 @@ void quaternionTrack(benchmark::State& state) {
     state.counters["keys/s"] = benchmark::Counter(Float(KeyCount)*Float(state.iterations()), benchmark::Counter::kIsRate);
 }
 
+/* A random walk of small turns: every key stays, so each one is decided
+   on its own */
+Math::Quaternion<Float> sampleNoisyQuaternion(Float t) {
+    const Float angle = 0.3f*std::sin(17.0f*t) + 0.2f*std::sin(29.0f*t);
+    return Math::Quaternion<Float>::rotation(Math::Rad<Float>{angle}, Math::Vector3<Float>{std::sin(13.0f*t), 1.0f, std::cos(7.0f*t)}.normalized());
+}
+
+void quaternionTrackNoisy(benchmark::State& state) {
+    const Trade::AnimationData animation = makeAnimation(sampleNoisyQuaternion);
+    for(auto _: state) {
+        Trade::AnimationData out = AnimationTools::removeLinearlyRedundantKeyframes(animation);
+        benchmark::DoNotOptimize(out.data().data());
+    }
+    state.counters["keys/s"] = benchmark::Counter(Float(KeyCount)*Float(state.iterations()), benchmark::Counter::kIsRate);
+}
+
+/* The plain way as a peer: the interpolator called for every key, the
+   kept indices collected */
+bool fuzzyEqual(const Float a, const Float b) {
+    if(a == b) return true;
+    const Float difference = std::abs(a - b);
+    if(a == 0.0f || b == 0.0f || difference < 1.0e-5f) return difference < 1.0e-5f;
+    return difference/(std::abs(a) + std::abs(b)) < 1.0e-5f;
+}
+
+std::size_t interpolatorPerKey(const Trade::AnimationData& animation) {
+    const auto track = animation.track<Math::Quaternion<Float>>(0);
+    const auto lerp = Animation::interpolatorFor<Math::Quaternion<Float>>(Animation::Interpolation::Linear);
+    std::size_t kept = 2, last = 0;
+    for(std::size_t i = 1; i + 1 < track.size(); ++i) {
+        const Float t = (track.keys()[i] - track.keys()[last])/(track.keys()[i + 1] - track.keys()[last]);
+        const Math::Quaternion<Float> r = lerp(track.values()[last], track.values()[i + 1], t);
+        const Math::Quaternion<Float>& v = track.values()[i];
+        if(fuzzyEqual(r.vector().x(), v.vector().x()) && fuzzyEqual(r.vector().y(), v.vector().y()) &&
+           fuzzyEqual(r.vector().z(), v.vector().z()) && fuzzyEqual(r.scalar(), v.scalar())) continue;
+        ++kept;
+        last = i;
+    }
+    return kept;
+}
+
+void quaternionTrackInterpolatorPerKey(benchmark::State& state) {
+    const Trade::AnimationData animation = makeAnimation(sampleQuaternion);
+    for(auto _: state) benchmark::DoNotOptimize(interpolatorPerKey(animation));
+    state.counters["keys/s"] = benchmark::Counter(Float(KeyCount)*Float(state.iterations()), benchmark::Counter::kIsRate);
+}
+
+void quaternionTrackNoisyInterpolatorPerKey(benchmark::State& state) {
+    const Trade::AnimationData animation = makeAnimation(sampleNoisyQuaternion);
+    for(auto _: state) benchmark::DoNotOptimize(interpolatorPerKey(animation));
+    state.counters["keys/s"] = benchmark::Counter(Float(KeyCount)*Float(state.iterations()), benchmark::Counter::kIsRate);
+}
+
 /* The floor: touching every input byte once */
 void memcpyBaseline(benchmark::State& state) {
     const Trade::AnimationData animation = makeAnimation(sampleVector);
@@ -77,6 +131,9 @@ void memcpyBaseline(benchmark::State& state) {
 
 BENCHMARK(vectorTrack)->Unit(benchmark::kMillisecond);
 BENCHMARK(quaternionTrack)->Unit(benchmark::kMillisecond);
+BENCHMARK(quaternionTrackInterpolatorPerKey)->Unit(benchmark::kMillisecond);
+BENCHMARK(quaternionTrackNoisy)->Unit(benchmark::kMillisecond);
+BENCHMARK(quaternionTrackNoisyInterpolatorPerKey)->Unit(benchmark::kMillisecond);
 BENCHMARK(memcpyBaseline)->Unit(benchmark::kMillisecond);
 
 BENCHMARK_MAIN();

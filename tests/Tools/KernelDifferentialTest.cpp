@@ -9,11 +9,16 @@
 #include <string>
 #include <tuple>
 #include <utility>
+#include <vector>
 #include <Corrade/Containers/Array.h>
 #include <Corrade/Containers/StridedArrayView.h>
 #include <Corrade/Utility/Algorithms.h>
 #include <Corrade/Utility/Assert.h>
 #include <Magnum/ImageView.h>
+#include <Magnum/Animation/Interpolation.h>
+#include <Magnum/Animation/Track.h>
+#include <Magnum/Math/Quaternion.h>
+#include <Magnum/Trade/AnimationData.h>
 #include <Magnum/PixelFormat.h>
 #include <Magnum/PixelStorage.h>
 #include <Magnum/Math/Color.h>
@@ -26,6 +31,7 @@
 #include <Magnum/VertexFormat.h>
 
 #include "VelmoraEngine/Implementation/EngineAttributes.h"
+#include "VelmoraEngine/Tools/AnimationTools.h"
 #include "VelmoraEngine/Tools/ImageTools.h"
 #include "VelmoraEngine/Tools/MeshLayout.h"
 #include "VelmoraEngine/Tools/MeshTools.h"
@@ -579,6 +585,294 @@ TEST(KernelDifferentialPackValueTest, RoundingBoundaries) {
         Trade::MeshData expected = PackReference::packMesh(flag, Trade::MeshData{MeshPrimitive::Triangles, std::move(copy), std::move(attributes), vertexCount});
         expectSameMesh(actual, expected);
     }
+}
+
+/* Keyframe reduction of quaternion tracks: the earlier implementation
+   called the interpolator for every key */
+namespace KeyframeReference {
+
+bool fuzzyEqual(const Float a, const Float b) {
+    if(a == b) return true;
+    constexpr Float epsilon = 1.0e-5f;
+    const Float difference = std::abs(a - b);
+    if(a == 0.0f || b == 0.0f || difference < epsilon)
+        return difference < epsilon;
+    return difference/(std::abs(a) + std::abs(b)) < epsilon;
+}
+
+bool fuzzyEqual(const Math::Quaternion<Float>& a, const Math::Quaternion<Float>& b) {
+    return fuzzyEqual(a.vector().x(), b.vector().x()) && fuzzyEqual(a.vector().y(), b.vector().y()) &&
+        fuzzyEqual(a.vector().z(), b.vector().z()) && fuzzyEqual(a.scalar(), b.scalar());
+}
+
+std::vector<UnsignedInt> kept(const Containers::StridedArrayView1D<const Float>& keys, const Containers::StridedArrayView1D<const Math::Quaternion<Float>>& values) {
+    const auto lerp = Animation::interpolatorFor<Math::Quaternion<Float>>(Animation::Interpolation::Linear);
+    std::vector<UnsignedInt> out;
+    const std::size_t count = keys.size();
+    if(!count) return out;
+    out.push_back(0);
+    if(count == 1) return out;
+    std::size_t last = 0;
+    for(std::size_t i = 1; i + 1 < count; ++i) {
+        const Float lastKey = keys[last];
+        const Float t = (keys[i] - lastKey)/(keys[i + 1] - lastKey);
+        if(fuzzyEqual(lerp(values[last], values[i + 1], t), values[i])) continue;
+        out.push_back(UnsignedInt(i));
+        last = i;
+    }
+    out.push_back(UnsignedInt(count - 1));
+    return out;
+}
+
+}
+
+/* Tracks of quaternions and their keys, built into one animation */
+struct QuaternionTracks {
+    void add(std::vector<Float> keys, std::vector<Math::Quaternion<Float>> values) {
+        trackKeys.push_back(std::move(keys));
+        trackValues.push_back(std::move(values));
+    }
+
+    Trade::AnimationData build() const {
+        std::size_t size = 0;
+        for(const std::vector<Float>& keys: trackKeys) size += keys.size()*(sizeof(Float) + sizeof(Math::Quaternion<Float>));
+        Containers::Array<char> data{ValueInit, size};
+        Containers::Array<Trade::AnimationTrackData> tracks{ValueInit, trackKeys.size()};
+        std::size_t offset = 0;
+        for(std::size_t i = 0; i != trackKeys.size(); ++i) {
+            const std::size_t count = trackKeys[i].size();
+            const Containers::ArrayView<Float> keys = Containers::arrayCast<Float>(data.sliceSize(offset, count*sizeof(Float)));
+            offset += count*sizeof(Float);
+            const Containers::ArrayView<Math::Quaternion<Float>> values = Containers::arrayCast<Math::Quaternion<Float>>(data.sliceSize(offset, count*sizeof(Math::Quaternion<Float>)));
+            offset += count*sizeof(Math::Quaternion<Float>);
+            for(std::size_t j = 0; j != count; ++j) {
+                keys[j] = trackKeys[i][j];
+                values[j] = trackValues[i][j];
+            }
+            tracks[i] = Trade::AnimationTrackData{Trade::AnimationTrackTarget::Rotation3D, i,
+                Animation::TrackView<const Float, const Math::Quaternion<Float>>{keys, values, Animation::Interpolation::Linear}};
+        }
+        return Trade::AnimationData{std::move(data), std::move(tracks)};
+    }
+
+    std::vector<std::vector<Float>> trackKeys;
+    std::vector<std::vector<Math::Quaternion<Float>>> trackValues;
+};
+
+/* Every track keeps the keys the earlier implementation kept, bit for bit */
+void expectSameKeyframes(const QuaternionTracks& tracks) {
+    const Trade::AnimationData input = tracks.build();
+    const Trade::AnimationData output = AnimationTools::removeLinearlyRedundantKeyframes(input);
+    ASSERT_EQ(output.trackCount(), input.trackCount());
+    std::size_t differentTracks = 0;
+    for(UnsignedInt i = 0; i != input.trackCount(); ++i) {
+        const auto in = input.track<Math::Quaternion<Float>>(i);
+        const auto out = output.track<Math::Quaternion<Float>>(i);
+        const std::vector<UnsignedInt> kept = KeyframeReference::kept(in.keys(), in.values());
+        bool same = out.size() == kept.size();
+        for(std::size_t j = 0; same && j != kept.size(); ++j)
+            same = std::memcmp(&out.keys()[j], &in.keys()[kept[j]], sizeof(Float)) == 0 &&
+                std::memcmp(&out.values()[j], &in.values()[kept[j]], sizeof(Math::Quaternion<Float>)) == 0;
+        if(!same && ++differentTracks <= 3)
+            ADD_FAILURE() << "track " << i << " keeps " << out.size() << " keys instead of " << kept.size();
+    }
+    EXPECT_EQ(differentTracks, 0u);
+}
+
+Math::Quaternion<Float> randomRotation(std::mt19937& random, const Float maxAngle) {
+    std::normal_distribution<Float> normal;
+    std::uniform_real_distribution<Float> angle{-maxAngle, maxAngle};
+    Math::Vector3<Float> axis{normal(random), normal(random), normal(random)};
+    axis = axis.length() > 1.0e-3f ? axis.normalized() : Math::Vector3<Float>::xAxis();
+    return Math::Quaternion<Float>::rotation(Math::Rad<Float>{angle(random)}, axis);
+}
+
+enum class KeyframeTrackKind {
+    /* A rotation about a fixed axis at a speed that changes now and then,
+       as baked animation data has it */
+    Ramps,
+    /* Composed random small turns: almost every key stays */
+    RandomWalk,
+    /* Keys sampled from a slow spin about a moving axis with jittered
+       times, signs of whole keys flipped now and then */
+    Spin,
+    /* Short runs of steady turns broken by jumps, some held poses: keys
+       that stay and go in every pattern */
+    MixedRuns,
+    /* Held poses, duplicate times, opposite signs, nearly perpendicular
+       neighbours, lengths at the edge of what counts as normalized */
+    Edges
+};
+
+struct KeyframeCase {
+    const char* name;
+    KeyframeTrackKind kind;
+    std::size_t trackCount, keyCount;
+};
+
+void PrintTo(const KeyframeCase& data, std::ostream* out) {
+    *out << data.name;
+}
+
+const KeyframeCase KeyframeCases[]{
+    {"Ramps", KeyframeTrackKind::Ramps, 8, 3000},
+    {"RandomWalk", KeyframeTrackKind::RandomWalk, 8, 3000},
+    {"Spin", KeyframeTrackKind::Spin, 8, 3000},
+    {"MixedRuns", KeyframeTrackKind::MixedRuns, 8, 3000},
+    {"Edges", KeyframeTrackKind::Edges, 64, 200},
+};
+
+class KernelDifferentialKeyframeTest: public testing::TestWithParam<KeyframeCase> {};
+
+TEST_P(KernelDifferentialKeyframeTest, SameKeysAsBefore) {
+    const KeyframeCase& data = GetParam();
+    std::mt19937 random{23};
+    std::uniform_real_distribution<Float> unit;
+    QuaternionTracks tracks;
+    for(std::size_t track = 0; track != data.trackCount; ++track) {
+        std::vector<Float> keys(data.keyCount);
+        std::vector<Math::Quaternion<Float>> values(data.keyCount);
+        Float time = 0.0f;
+        switch(data.kind) {
+            case KeyframeTrackKind::Ramps: {
+                const Math::Vector3<Float> axis = randomRotation(random, 3.0f).vector().length() > 1.0e-3f ?
+                    randomRotation(random, 3.0f).vector().normalized() : Math::Vector3<Float>::yAxis();
+                Float angle = 0.0f, speed = 0.5f;
+                for(std::size_t i = 0; i != data.keyCount; ++i) {
+                    keys[i] = time;
+                    values[i] = Math::Quaternion<Float>::rotation(Math::Rad<Float>{std::fmod(angle, 6.0f) - 3.0f}, axis);
+                    const Float step = 1.0f/30.0f;
+                    time += step;
+                    angle += speed*step;
+                    if(unit(random) < 0.02f) speed = 8.0f*unit(random) - 4.0f;
+                }
+            } break;
+            case KeyframeTrackKind::RandomWalk: {
+                Math::Quaternion<Float> q;
+                for(std::size_t i = 0; i != data.keyCount; ++i) {
+                    keys[i] = time;
+                    values[i] = q;
+                    time += 0.01f + unit(random);
+                    q = (randomRotation(random, 0.3f)*q).normalized();
+                }
+            } break;
+            case KeyframeTrackKind::Spin: {
+                for(std::size_t i = 0; i != data.keyCount; ++i) {
+                    keys[i] = time;
+                    const Math::Vector3<Float> axis = Math::Vector3<Float>{std::sin(0.01f*time), 1.0f, std::cos(0.013f*time)}.normalized();
+                    values[i] = Math::Quaternion<Float>::rotation(Math::Rad<Float>{0.7f*time}, axis);
+                    if(unit(random) < 0.05f) values[i] = -values[i];
+                    time += 0.02f + 0.02f*unit(random);
+                }
+            } break;
+            case KeyframeTrackKind::MixedRuns: {
+                Math::Quaternion<Float> q = randomRotation(random, 3.0f);
+                Math::Quaternion<Float> step = randomRotation(random, 0.1f);
+                std::size_t runLeft = 0;
+                for(std::size_t i = 0; i != data.keyCount; ++i) {
+                    keys[i] = time;
+                    values[i] = q;
+                    time += 0.1f;
+                    if(!runLeft) {
+                        runLeft = 1 + std::size_t(7.0f*unit(random));
+                        const Float what = unit(random);
+                        step = what < 0.2f ? Math::Quaternion<Float>{} : randomRotation(random, what < 0.6f ? 0.1f : 1.0f);
+                        q = (randomRotation(random, 0.5f)*q).normalized();
+                    } else {
+                        --runLeft;
+                        q = (step*q).normalized();
+                    }
+                }
+            } break;
+            case KeyframeTrackKind::Edges: {
+                Math::Quaternion<Float> q = randomRotation(random, 3.0f);
+                for(std::size_t i = 0; i != data.keyCount; ++i) {
+                    keys[i] = time;
+                    values[i] = q;
+                    const Float what = unit(random);
+                    /* A held pose, or the same time again */
+                    if(what < 0.2f) continue;
+                    if(what < 0.3f) {
+                        if(i) values[i] = values[i - 1];
+                        time += 0.5f;
+                        continue;
+                    }
+                    time += 0.1f + unit(random);
+                    if(what < 0.4f) q = -q;
+                    else if(what < 0.5f) {
+                        /* A quarter turn away: a dot product close to 0 */
+                        q = (q*Math::Quaternion<Float>::rotation(Math::Rad<Float>{3.14159f + 0.002f*unit(random) - 0.001f}, Math::Vector3<Float>::zAxis())).normalized();
+                    } else if(what < 0.6f) {
+                        /* Lengths within the normalization tolerance */
+                        const Float scale = std::sqrt(1.0f + (unit(random)*3.8e-5f - 1.9e-5f));
+                        const Math::Quaternion<Float> normalized = q.normalized();
+                        q = Math::Quaternion<Float>{normalized.vector()*scale, normalized.scalar()*scale};
+                    } else if(what < 0.8f) q = (randomRotation(random, 0.05f)*q).normalized();
+                    else q = (randomRotation(random, 1.0e-3f)*q).normalized();
+                }
+            } break;
+        }
+        tracks.add(std::move(keys), std::move(values));
+    }
+    expectSameKeyframes(tracks);
+}
+
+INSTANTIATE_TEST_SUITE_P(, KernelDifferentialKeyframeTest, testing::ValuesIn(KeyframeCases),
+    [](const testing::TestParamInfo<KeyframeCase>& info) { return std::string{info.param.name}; });
+
+/* Three-key tracks whose middle key differs from the interpolated value in
+   one component by the comparison's threshold, give or take 0.2 %: keys
+   that an estimate of the interpolation would decide wrongly without a
+   margin of safety */
+TEST(KernelDifferentialKeyframeThresholdTest, SameKeysAsBefore) {
+    std::mt19937 random{29};
+    std::uniform_real_distribution<Float> unit;
+    const auto lerp = Animation::interpolatorFor<Math::Quaternion<Float>>(Animation::Interpolation::Linear);
+    QuaternionTracks tracks;
+    for(std::size_t i = 0; i != 6000; ++i) {
+        const Math::Quaternion<Float> a = randomRotation(random, 3.0f);
+        const Math::Quaternion<Float> b = (randomRotation(random, 0.2f + 2.5f*unit(random))*a).normalized();
+        const Float t = 0.05f + 0.9f*unit(random);
+        Math::Quaternion<Float> middle = lerp(a, b, t);
+        Float* const component = (i % 4 == 3 ? &middle.scalar() : &middle.vector()[i % 4]);
+        /* Absolute below a sum of magnitudes of 1, relative above */
+        const Float magnitude = 2.0f*std::abs(*component);
+        const Float threshold = 1.0e-5f*(magnitude > 1.0f ? magnitude : 1.0f);
+        *component += (i % 8 < 4 ? 1.0f : -1.0f)*threshold*(1.0f + 0.004f*unit(random) - 0.002f);
+        tracks.add({0.0f, t, 1.0f}, {a, middle, b});
+    }
+    expectSameKeyframes(tracks);
+}
+
+/* The keyframe reduction decides most keys from an estimate and trusts the
+   float interpolator to be within 1e-6 of the exact slerp; this holds the
+   interpolator that this build links to it */
+TEST(KernelDifferentialKeyframeThresholdTest, InterpolatorWithinMargin) {
+    std::mt19937 random{31};
+    std::uniform_real_distribution<Float> unit;
+    const auto lerp = Animation::interpolatorFor<Math::Quaternion<Float>>(Animation::Interpolation::Linear);
+    double worst = 0.0;
+    for(std::size_t i = 0; i != 100000; ++i) {
+        const Math::Quaternion<Float> a = randomRotation(random, 3.1f);
+        const Math::Quaternion<Float> b = (i % 2 ? randomRotation(random, 3.1f) : randomRotation(random, 0.01f)*a).normalized();
+        const Float t = unit(random);
+        const Math::Quaternion<Float> r = lerp(a, b, t);
+
+        double d = 0.0;
+        for(std::size_t c = 0; c != 3; ++c) d += double(a.vector()[c])*b.vector()[c];
+        d += double(a.scalar())*b.scalar();
+        if(std::abs(d) >= 1.0 - 2.0e-5) continue;
+        const double sign = d < 0.0 ? -1.0 : 1.0;
+        const double theta = std::acos(std::abs(d));
+        const double w0 = std::sin((1.0 - t)*theta)/std::sin(theta)*sign;
+        const double w1 = std::sin(t*theta)/std::sin(theta);
+        for(std::size_t c = 0; c != 4; ++c) {
+            const double exact = c == 3 ? w0*a.scalar() + w1*b.scalar() : w0*a.vector()[c] + w1*b.vector()[c];
+            const double actual = c == 3 ? r.scalar() : r.vector()[c];
+            worst = Math::max(worst, std::abs(exact - actual));
+        }
+    }
+    EXPECT_LT(worst, 1.0e-6);
 }
 
 }}}

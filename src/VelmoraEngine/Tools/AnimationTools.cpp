@@ -9,6 +9,7 @@
 #include <Corrade/Utility/Assert.h>
 #include <Magnum/Animation/Interpolation.h>
 #include <Magnum/Animation/Track.h>
+#include <Magnum/Math/Functions.h>
 #include <Magnum/Math/Quaternion.h>
 #include <Magnum/Math/Vector3.h>
 #include <Magnum/Trade/AnimationData.h>
@@ -55,6 +56,178 @@ struct QuaternionLerp {
     }
 };
 
+/* Coefficients of the power series the slerp estimate below is made of */
+constexpr std::size_t HalfAngleTerms = 7;
+constexpr std::size_t SineTerms = 6;
+constexpr std::size_t CosineTerms = 7;
+
+struct SlerpSeries {
+    /* phi^2 = sum of halfAngle[n]*u^(n + 1) for phi = acos(1 - u) */
+    double halfAngle[HalfAngleTerms]{};
+    /* sin(x)/x and cos(x) as polynomials in x^2 */
+    double sine[SineTerms]{};
+    double cosine[CosineTerms]{};
+
+    constexpr SlerpSeries() {
+        /* acos(1 - u)^2 = 2 sum_n (2u)^n/(n^2 C(2n, n)) */
+        double binomial = 1.0, power = 2.0;
+        for(std::size_t n = 1; n <= HalfAngleTerms; ++n) {
+            binomial = binomial*double(2*n)*double(2*n - 1)/(double(n)*double(n));
+            power *= 2.0;
+            halfAngle[n - 1] = power/(double(n)*double(n)*binomial);
+        }
+        double factorial = 1.0, sign = 1.0;
+        for(std::size_t k = 0; k != CosineTerms; ++k) {
+            if(k) factorial *= double(2*k - 1)*double(2*k);
+            cosine[k] = sign/factorial;
+            if(k < SineTerms) sine[k] = sign/(factorial*double(2*k + 1));
+            sign = -sign;
+        }
+    }
+};
+
+constexpr SlerpSeries Series;
+
+/* Most keys of a quaternion track are decided without the float slerp,
+   whose acos and three sines are almost all of its time. The slerp is
+   estimated in double from the series above, whose weights are within
+   about 1e-7 of the exact ones for the angles the shortest path has (at
+   most pi/2), while the float slerp is within about 1e-6 of the exact
+   value. A component whose difference lies within Margin of fuzzyEqual()'s
+   threshold, and every input the estimate doesn't cover (lengths the
+   interpolator may assert on, nearly equal or perpendicular inputs, t
+   outside [0, 1], NaNs), goes to the interpolator itself, so the kept keys
+   are always the ones it gives. */
+enum class Decision: UnsignedByte { Equal, Different, Undecided };
+
+constexpr double Margin = 4.0e-6;
+constexpr double Epsilon = double(1.0e-5f);
+
+/* Keys estimated at once: independent chains the processor overlaps */
+constexpr std::size_t EstimateBatch = 8;
+
+inline bool clearlyNormalized(const Math::Quaternion<Float>& q) {
+    const double lengthSquared = double(q.vector().x())*q.vector().x() + double(q.vector().y())*q.vector().y() +
+        double(q.vector().z())*q.vector().z() + double(q.scalar())*q.scalar();
+    return std::abs(lengthSquared - 1.0) < 1.0e-5;
+}
+
+inline Decision decide(const double estimate, const Float value) {
+    const double difference = std::abs(estimate - double(value));
+    if(difference < Epsilon - Margin) return Decision::Equal;
+    const double magnitude = std::abs(estimate) + std::abs(double(value)) + Margin;
+    if(difference > Margin + Epsilon*(magnitude > 1.0 ? magnitude : 1.0)*(1.0 + 1.0e-6))
+        return Decision::Different;
+    return Decision::Undecided;
+}
+
+/* Decisions for keys first to first + count - 1. Each is interpolated
+   from values[last], or with chained from the key before it, as if every
+   key of the batch before it stayed. Every step runs over all lanes at
+   once, so the lanes are independent chains that the compiler vectorizes
+   and the processor overlaps; unused lanes compute a harmless dummy. */
+template<bool chained> void estimateQuaternions(const Containers::StridedArrayView1D<const Float>& keys, const Containers::StridedArrayView1D<const Math::Quaternion<Float>>& values, const std::size_t last, const std::size_t first, const std::size_t count, Decision* const decisions) {
+    constexpr std::size_t lanes = EstimateBatch;
+    double ax[lanes], ay[lanes], az[lanes], aw[lanes], t[lanes], c[lanes], sign[lanes];
+    bool valid[lanes];
+    const bool lastNormalized = clearlyNormalized(values[last]);
+    for(std::size_t j = 0; j != lanes; ++j) {
+        ax[j] = ay[j] = az[j] = aw[j] = t[j] = 0.0;
+        c[j] = 0.5;
+        sign[j] = 1.0;
+        valid[j] = false;
+        if(j >= count) continue;
+
+        const std::size_t i = first + j;
+        const std::size_t from = chained && j ? i - 1 : last;
+        const Math::Quaternion<Float>& a = values[from];
+        const Math::Quaternion<Float>& b = values[i + 1];
+        const Float tFloat = (keys[i] - keys[from])/(keys[i + 1] - keys[from]);
+        const double d = double(a.vector().x())*b.vector().x() + double(a.vector().y())*b.vector().y() +
+            double(a.vector().z())*b.vector().z() + double(a.scalar())*b.scalar();
+        const double absolute = std::abs(d);
+        /* The sign of a dot product this close to 0 may differ from the
+           float one, nearly equal inputs take the interpolator's lerp
+           branch */
+        if(!(tFloat >= 0.0f && tFloat <= 1.0f && absolute > 1.0e-6 && absolute < 1.0 - 2.0e-5 &&
+             (chained && j ? clearlyNormalized(a) : lastNormalized) && clearlyNormalized(b))) continue;
+
+        ax[j] = a.vector().x();
+        ay[j] = a.vector().y();
+        az[j] = a.vector().z();
+        aw[j] = a.scalar();
+        t[j] = tFloat;
+        c[j] = absolute;
+        sign[j] = d < 0.0 ? -1.0 : 1.0;
+        valid[j] = true;
+    }
+
+    /* The slerp weights w0 = sin((1 - t)theta)/sin(theta) and
+       w1 = sin(t theta)/sin(theta) for theta = acos(c). Its square comes
+       from the half angle, whose cosine is at least cos(pi/4), so that
+       series converges fast; then w1 = sin(t theta) theta/sin(theta) with
+       theta/sin(theta) = sqrt(theta^2/(1 - c^2)), and
+       w0 = cos(t theta) - c w1. */
+    double halfU[lanes], angleSquared[lanes], tAngleSquared[lanes];
+    for(std::size_t j = 0; j != lanes; ++j)
+        halfU[j] = 1.0 - std::sqrt(0.5*(1.0 + c[j]));
+    for(std::size_t j = 0; j != lanes; ++j)
+        angleSquared[j] = Series.halfAngle[HalfAngleTerms - 1];
+    for(std::size_t k = HalfAngleTerms - 1; k; --k)
+        for(std::size_t j = 0; j != lanes; ++j)
+            angleSquared[j] = angleSquared[j]*halfU[j] + Series.halfAngle[k - 1];
+    for(std::size_t j = 0; j != lanes; ++j) {
+        angleSquared[j] *= 4.0*halfU[j];
+        tAngleSquared[j] = t[j]*t[j]*angleSquared[j];
+    }
+
+    double tSine[lanes], tCosine[lanes];
+    for(std::size_t j = 0; j != lanes; ++j) {
+        tSine[j] = Series.sine[SineTerms - 1];
+        tCosine[j] = Series.cosine[CosineTerms - 1];
+    }
+    for(std::size_t k = CosineTerms - 1; k; --k) for(std::size_t j = 0; j != lanes; ++j)
+        tCosine[j] = tCosine[j]*tAngleSquared[j] + Series.cosine[k - 1];
+    for(std::size_t k = SineTerms - 1; k; --k) for(std::size_t j = 0; j != lanes; ++j)
+        tSine[j] = tSine[j]*tAngleSquared[j] + Series.sine[k - 1];
+
+    double w0[lanes], w1[lanes];
+    for(std::size_t j = 0; j != lanes; ++j) {
+        w1[j] = t[j]*tSine[j]*std::sqrt(angleSquared[j]/((1.0 - c[j])*(1.0 + c[j])));
+        w0[j] = (tCosine[j] - c[j]*w1[j])*sign[j];
+    }
+
+    for(std::size_t j = 0; j != count; ++j) {
+        if(!valid[j]) {
+            decisions[j] = Decision::Undecided;
+            continue;
+        }
+        const Math::Quaternion<Float>& b = values[first + j + 1];
+        const Math::Quaternion<Float>& v = values[first + j];
+        const double rx = w0[j]*ax[j] + w1[j]*b.vector().x();
+        const double ry = w0[j]*ay[j] + w1[j]*b.vector().y();
+        const double rz = w0[j]*az[j] + w1[j]*b.vector().z();
+        const double rw = w0[j]*aw[j] + w1[j]*b.scalar();
+        /* Nearly all keys of a run that goes are equal in every component */
+        const double dx = std::abs(rx - v.vector().x()), dy = std::abs(ry - v.vector().y()),
+            dz = std::abs(rz - v.vector().z()), dw = std::abs(rw - v.scalar());
+        if(Math::max(Math::max(dx, dy), Math::max(dz, dw)) < Epsilon - Margin) {
+            decisions[j] = Decision::Equal;
+            continue;
+        }
+        const Decision x = decide(rx, v.vector().x());
+        const Decision y = decide(ry, v.vector().y());
+        const Decision z = decide(rz, v.vector().z());
+        const Decision w = decide(rw, v.scalar());
+        if(x == Decision::Different || y == Decision::Different || z == Decision::Different || w == Decision::Different)
+            decisions[j] = Decision::Different;
+        else if(x == Decision::Equal && y == Decision::Equal && z == Decision::Equal && w == Decision::Equal)
+            decisions[j] = Decision::Equal;
+        else
+            decisions[j] = Decision::Undecided;
+    }
+}
+
 /* Fills @p kept with the indices of the keyframes that stay */
 template<class V, class Lerp> void reduce(const Containers::StridedArrayView1D<const Float>& keys, const Containers::StridedArrayView1D<const V>& values, const Lerp& lerp, Containers::Array<UnsignedInt>& kept) {
     Containers::arrayResize(kept, 0);
@@ -71,6 +244,92 @@ template<class V, class Lerp> void reduce(const Containers::StridedArrayView1D<c
         if(fuzzyEqual(lerp(values[last], values[i + 1], t), values[i])) continue;
         Containers::arrayAppend(kept, UnsignedInt(i));
         last = i;
+    }
+
+    Containers::arrayAppend(kept, UnsignedInt(count - 1));
+}
+
+/* The same keys as reduce() with QuaternionLerp. A batch of estimates
+   assumes either that every key in it goes, so all interpolate from the
+   last kept key, or that every key stays, so each interpolates from the one
+   before; the first key that proves the assumption wrong ends the batch.
+   Where batches keep ending early, the interpolator takes a few keys
+   directly before estimates are tried again, so tracks that alternate cost
+   little more than interpolating every key. */
+void reduceQuaternions(const Containers::StridedArrayView1D<const Float>& keys, const Containers::StridedArrayView1D<const Math::Quaternion<Float>>& values, Containers::Array<UnsignedInt>& kept) {
+    Containers::arrayResize(kept, 0);
+    const std::size_t count = keys.size();
+    if(!count) return;
+
+    Containers::arrayAppend(kept, 0u);
+    if(count == 1) return;
+
+    const QuaternionLerp lerp;
+    const auto exact = [&](const std::size_t last, const std::size_t index) {
+        const Float lastKey = keys[last];
+        const Float t = (keys[index] - lastKey)/(keys[index + 1] - lastKey);
+        return fuzzyEqual(lerp(values[last], values[index + 1], t), values[index]) ?
+            Decision::Equal : Decision::Different;
+    };
+
+    Decision decisions[EstimateBatch];
+    std::size_t last = 0;
+    /* Kept keys in a row; keys to decide directly; batches in a row whose
+       estimates decided less than it takes to pay for them, and how many
+       keys to decide directly after the next one */
+    std::size_t streak = 0, direct = 0, poorBatches = 0, backoff = EstimateBatch;
+    const auto decided = [&](const std::size_t index, const bool keep) {
+        if(keep) {
+            Containers::arrayAppend(kept, UnsignedInt(index));
+            last = index;
+            ++streak;
+        } else streak = 0;
+    };
+    for(std::size_t i = 1; i + 1 < count; ) {
+        if(direct) {
+            decided(i, exact(last, i) == Decision::Different);
+            --direct;
+            ++i;
+            continue;
+        }
+
+        /* A kept key mostly starts a new run of keys that go; only a few
+           kept in a row suggest that the following stay too */
+        const bool chained = streak >= 3;
+        const std::size_t size = Math::min(EstimateBatch, count - 1 - i);
+        if(chained) estimateQuaternions<true>(keys, values, last, i, size, decisions);
+        else estimateQuaternions<false>(keys, values, last, i, size, decisions);
+        std::size_t j = 0, estimated = 0;
+        bool broken = false;
+        while(j != size) {
+            const std::size_t index = i + j++;
+            Decision decision = decisions[j - 1];
+            if(decision == Decision::Undecided) decision = exact(last, index);
+            else ++estimated;
+            const bool keep = decision == Decision::Different;
+            decided(index, keep);
+            if(keep != chained) {
+                broken = true;
+                break;
+            }
+        }
+        i += j;
+
+        /* The key after a kept one is decided directly: whether the next
+           batch should chain depends on it */
+        if(broken && !chained) direct = 1;
+
+        /* A batch costs about as much as three or four keys given to the
+           interpolator */
+        if(estimated < 4 && size == EstimateBatch) {
+            if(++poorBatches >= 2) {
+                direct = backoff;
+                backoff = Math::min(2*backoff, std::size_t{512});
+            }
+        } else {
+            poorBatches = 0;
+            backoff = EstimateBatch;
+        }
     }
 
     Containers::arrayAppend(kept, UnsignedInt(count - 1));
@@ -139,7 +398,7 @@ Trade::AnimationData removeLinearlyRedundantKeyframes(const Trade::AnimationData
             append(data, track.keys(), track.values(), kept, ranges[i]);
         } else {
             const auto& track = animation.track<Math::Quaternion<Float>>(i);
-            reduce(track.keys(), track.values(), QuaternionLerp{}, kept);
+            reduceQuaternions(track.keys(), track.values(), kept);
             append(data, track.keys(), track.values(), kept, ranges[i]);
         }
     }
