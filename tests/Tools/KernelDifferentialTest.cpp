@@ -326,6 +326,182 @@ INSTANTIATE_TEST_SUITE_P(, KernelDifferentialTileTest,
         return std::string{std::get<0>(info.param).name} + "_" + storageName(std::get<1>(info.param));
     });
 
+/* ImageTools::downscale() with a fractional ratio as it was before the
+   column footprints were computed once and the channels summed in vector
+   lanes. Integer ratios go the same way in both. */
+namespace DownscaleReference {
+
+struct Footprint {
+    Int begin, end;
+    Float first, last;
+};
+
+Footprint footprint(const Int i, const Float scale, const Int length) {
+    const Float limit = Float(length);
+    Float from = Float(i)*scale;
+    Float to = Float(i + 1)*scale;
+    if(to > limit) to = limit;
+    if(from > limit) from = limit;
+
+    Footprint out;
+    out.begin = Int(std::ceil(from));
+    out.end = Int(std::floor(to));
+    if(out.begin > out.end) {
+        out.first = to - from;
+        out.last = 0.0f;
+    } else {
+        out.first = Float(out.begin) - from;
+        out.last = to - Float(out.end);
+    }
+    return out;
+}
+
+template<std::size_t channelCount> void accumulate(Float(&sum)[channelCount], const char* pixel, const Float weight) {
+    for(std::size_t c = 0; c != channelCount; ++c)
+        sum[c] += weight*Float(UnsignedByte(pixel[c]));
+}
+
+template<std::size_t channelCount> void downscaleFootprints(const Containers::StridedArrayView3D<const char>& src, const Containers::StridedArrayView3D<char>& dst, const Vector2& scale, const Vector2i& srcSize) {
+    const Containers::Size3D size = dst.size();
+    const Containers::Stride3D srcStride = src.stride();
+    const Containers::Stride3D dstStride = dst.stride();
+    const Float area = scale.x()*scale.y();
+    const char* const srcData = static_cast<const char*>(src.data());
+
+    char* dstRow = static_cast<char*>(dst.data());
+    for(std::size_t y = 0; y != size[0]; ++y, dstRow += dstStride[0]) {
+        const Footprint rows = footprint(Int(y), scale.y(), srcSize.y());
+        const char* const topRow = srcData + std::ptrdiff_t(rows.begin - 1)*srcStride[0];
+        const char* const bottomRow = srcData + std::ptrdiff_t(rows.end)*srcStride[0];
+
+        char* out = dstRow;
+        for(std::size_t x = 0; x != size[1]; ++x, out += dstStride[1]) {
+            const Footprint columns = footprint(Int(x), scale.x(), srcSize.x());
+            const std::ptrdiff_t leftColumn = std::ptrdiff_t(columns.begin - 1)*srcStride[1];
+            const std::ptrdiff_t rightColumn = std::ptrdiff_t(columns.end)*srcStride[1];
+            const std::ptrdiff_t firstColumn = std::ptrdiff_t(columns.begin)*srcStride[1];
+
+            Float sum[channelCount]{};
+
+            if(rows.first && columns.first)
+                accumulate(sum, topRow + leftColumn, rows.first*columns.first);
+            if(rows.first && columns.last)
+                accumulate(sum, topRow + rightColumn, rows.first*columns.last);
+            if(rows.last && columns.first)
+                accumulate(sum, bottomRow + leftColumn, rows.last*columns.first);
+            if(rows.last && columns.last)
+                accumulate(sum, bottomRow + rightColumn, rows.last*columns.last);
+
+            if(rows.first) {
+                const char* pixel = topRow + firstColumn;
+                for(Int i = columns.begin; i < columns.end; ++i, pixel += srcStride[1])
+                    accumulate(sum, pixel, rows.first);
+            }
+            if(rows.last) {
+                const char* pixel = bottomRow + firstColumn;
+                for(Int i = columns.begin; i < columns.end; ++i, pixel += srcStride[1])
+                    accumulate(sum, pixel, rows.last);
+            }
+
+            if(columns.first) {
+                const char* pixel = srcData + std::ptrdiff_t(rows.begin)*srcStride[0] + leftColumn;
+                for(Int j = rows.begin; j < rows.end; ++j, pixel += srcStride[0])
+                    accumulate(sum, pixel, columns.first);
+            }
+            if(columns.last) {
+                const char* pixel = srcData + std::ptrdiff_t(rows.begin)*srcStride[0] + rightColumn;
+                for(Int j = rows.begin; j < rows.end; ++j, pixel += srcStride[0])
+                    accumulate(sum, pixel, columns.last);
+            }
+
+            const char* row = srcData + std::ptrdiff_t(rows.begin)*srcStride[0] + firstColumn;
+            for(Int j = rows.begin; j < rows.end; ++j, row += srcStride[0]) {
+                const char* pixel = row;
+                for(Int i = columns.begin; i < columns.end; ++i, pixel += srcStride[1])
+                    for(std::size_t c = 0; c != channelCount; ++c)
+                        sum[c] += Float(UnsignedByte(pixel[c]));
+            }
+
+            for(std::size_t c = 0; c != channelCount; ++c)
+                out[c] = char(UnsignedByte(Int(sum[c]/area)));
+        }
+    }
+}
+
+/* Only for fractional ratios and sources with pixels */
+void downscale(const ImageView2D& src, MutableImageView2D& dst, const Vector2i& size) {
+    const std::size_t channelCount = src.pixelSize();
+    const Containers::StridedArrayView3D<char> out = dst.pixels().prefix({std::size_t(size.y()), std::size_t(size.x()), channelCount});
+    const Vector2 ratio{Float(src.size().x())/Float(size.x()), Float(src.size().y())/Float(size.y())};
+    if(channelCount == 3) downscaleFootprints<3>(src.pixels(), out, ratio, src.size());
+    else downscaleFootprints<4>(src.pixels(), out, ratio, src.size());
+}
+
+}
+
+struct DownscaleCase {
+    const char* name;
+    PixelFormat format;
+    Vector2i srcSize, size;
+    /* Every pixel the same value: every exact mean is then a whole number,
+       so any other order of the additions shows as a byte one lower */
+    bool flat;
+};
+
+const DownscaleCase DownscaleCases[]{
+    {"Rgba8ThirdAndABit", PixelFormat::RGBA8Unorm, {97, 64}, {32, 21}, false},
+    {"Rgba8ThirdAndABitFlat", PixelFormat::RGBA8Unorm, {97, 64}, {32, 21}, true},
+    {"Rgba8UINearlyHalf", PixelFormat::RGBA8UI, {131, 77}, {66, 39}, false},
+    {"Rgba8SevenToFive", PixelFormat::RGBA8Unorm, {70, 49}, {50, 35}, false},
+    {"Rgba8SevenToFiveFlat", PixelFormat::RGBA8Unorm, {70, 49}, {50, 35}, true},
+    {"Rgba8WideRatio", PixelFormat::RGBA8Unorm, {203, 5}, {9, 4}, false},
+    {"Rgba8BelowOne", PixelFormat::RGBA8Unorm, {13, 11}, {17, 13}, false},
+    {"Rgba8OneColumn", PixelFormat::RGBA8Unorm, {3, 41}, {1, 6}, false},
+    {"Rgba8EdgePastTheEnd", PixelFormat::RGBA8Unorm, {14, 14}, {13, 13}, false},
+    {"Rgb8ThirdAndABit", PixelFormat::RGB8Unorm, {97, 64}, {32, 21}, false},
+    {"Rgb8SevenToFiveFlat", PixelFormat::RGB8UI, {70, 49}, {50, 35}, true},
+    {"Rgb8BelowOne", PixelFormat::RGB8Unorm, {13, 11}, {17, 13}, false},
+};
+
+void PrintTo(const DownscaleCase& data, std::ostream* out) {
+    *out << data.name;
+}
+
+class KernelDifferentialDownscaleTest: public testing::TestWithParam<std::tuple<DownscaleCase, Storage>> {};
+
+TEST_P(KernelDifferentialDownscaleTest, SameBytesAsBefore) {
+    const DownscaleCase& data = std::get<0>(GetParam());
+    const Storage storage = std::get<1>(GetParam());
+
+    std::mt19937 random{91};
+    for(const int seed: {0, 1, 2}) {
+        SCOPED_TRACE(testing::Message{} << "image " << seed);
+        RandomImage src{pixelStorage(storage, data.srcSize), data.format, data.srcSize, random};
+        if(data.flat) {
+            const Containers::StridedArrayView3D<char> pixels = src.view.pixels();
+            const char value = char(std::uniform_int_distribution<int>{1, 255}(random));
+            for(std::size_t y = 0; y != pixels.size()[0]; ++y)
+                for(std::size_t x = 0; x != pixels.size()[1]; ++x)
+                    for(std::size_t c = 0; c != pixels.size()[2]; ++c)
+                        pixels[y][x][c] = value;
+        }
+        /* A destination one pixel bigger than the size, whose extra pixels
+           stay */
+        const Vector2i dstSize = data.size + Vector2i{1};
+        RandomImage expected{pixelStorage(storage, dstSize), data.format, dstSize, random};
+        RandomImage actual{expected};
+        DownscaleReference::downscale(src.view, expected.view, data.size);
+        ASSERT_TRUE(ImageTools::downscale(src.view, actual.view, data.size));
+        EXPECT_TRUE(actual == expected);
+    }
+}
+
+INSTANTIATE_TEST_SUITE_P(, KernelDifferentialDownscaleTest,
+    testing::Combine(testing::ValuesIn(DownscaleCases), testing::Values(Storage::Tight, Storage::Padded, Storage::Windowed)),
+    [](const testing::TestParamInfo<std::tuple<DownscaleCase, Storage>>& info) {
+        return std::string{std::get<0>(info.param).name} + "_" + storageName(std::get<1>(info.param));
+    });
+
 /* packMesh() and unpackMesh() as they were before they computed the final
    layout up front: one cast after the other, each growing the buffer */
 namespace PackReference {

@@ -3,6 +3,9 @@
 #include <cmath>
 #include <cstring>
 #include <utility>
+#ifdef __SSE2__
+#include <emmintrin.h>
+#endif
 #include <Corrade/Containers/Array.h>
 #include <Corrade/Containers/StridedArrayView.h>
 #include <Corrade/Utility/Algorithms.h>
@@ -252,78 +255,139 @@ Footprint footprint(const Int i, const Float scale, const Int length) {
     return out;
 }
 
-template<std::size_t channelCount> inline void accumulate(Float(&sum)[channelCount], const char* pixel, const Float weight) {
-    for(std::size_t c = 0; c != channelCount; ++c)
-        sum[c] += weight*Float(UnsignedByte(pixel[c]));
+/* A footprint along the columns with its byte offsets, computed once per
+   call rather than once per pixel */
+struct ColumnFootprint {
+    Footprint footprint;
+    std::ptrdiff_t left, right, first;
+};
+
+Containers::Array<ColumnFootprint> columnFootprints(const std::size_t count, const Float scale, const Int length, const std::ptrdiff_t stride) {
+    Containers::Array<ColumnFootprint> out{NoInit, count};
+    for(std::size_t x = 0; x != count; ++x) {
+        const Footprint columns = footprint(Int(x), scale, length);
+        out[x] = ColumnFootprint{columns,
+            std::ptrdiff_t(columns.begin - 1)*stride,
+            std::ptrdiff_t(columns.end)*stride,
+            std::ptrdiff_t(columns.begin)*stride};
+    }
+    return out;
 }
+
+/* One channel layout's arithmetic: a sum of channelCount floats, adding a
+   pixel's channels as they are or multiplied by a weight (rounded before
+   the addition, as two separate operations), and the byte of the mean */
+template<std::size_t channelCount> struct ScalarSum {
+    Float sum[channelCount]{};
+
+    void add(const char* pixel) {
+        for(std::size_t c = 0; c != channelCount; ++c)
+            sum[c] += Float(UnsignedByte(pixel[c]));
+    }
+    void add(const char* pixel, const Float weight) {
+        for(std::size_t c = 0; c != channelCount; ++c)
+            sum[c] += weight*Float(UnsignedByte(pixel[c]));
+    }
+    void store(char* out, const Float area) const {
+        for(std::size_t c = 0; c != channelCount; ++c)
+            out[c] = char(UnsignedByte(Int(sum[c]/area)));
+    }
+};
+
+#ifdef __SSE2__
+/* Four channels in the lanes of one register: each lane rounds exactly as
+   the scalar channel does */
+struct Sse2Sum {
+    __m128 sum = _mm_setzero_ps();
+
+    static __m128 channels(const char* pixel) {
+        Int value;
+        std::memcpy(&value, pixel, 4);
+        const __m128i zero = _mm_setzero_si128();
+        return _mm_cvtepi32_ps(_mm_unpacklo_epi16(_mm_unpacklo_epi8(_mm_cvtsi32_si128(value), zero), zero));
+    }
+    void add(const char* pixel) {
+        sum = _mm_add_ps(sum, channels(pixel));
+    }
+    void add(const char* pixel, const Float weight) {
+        sum = _mm_add_ps(sum, _mm_mul_ps(_mm_set1_ps(weight), channels(pixel)));
+    }
+    /* The low byte of each truncated mean, as the scalar conversion keeps
+       it */
+    void store(char* out, const Float area) const {
+        const __m128i truncated = _mm_and_si128(_mm_cvttps_epi32(_mm_div_ps(sum, _mm_set1_ps(area))), _mm_set1_epi32(0xff));
+        const __m128i bytes = _mm_packus_epi16(_mm_packs_epi32(truncated, truncated), truncated);
+        const Int value = _mm_cvtsi128_si32(bytes);
+        std::memcpy(out, &value, 4);
+    }
+};
+#endif
 
 /* Fractional ratio: area-weighted sum of whole and partly covered pixels,
    added in a fixed order (corners, top and bottom edge, left and right edge,
    whole pixels) so that results don't depend on the layout */
-template<std::size_t channelCount> void downscaleFootprints(const Containers::StridedArrayView3D<const char>& src, const Containers::StridedArrayView3D<char>& dst, const Vector2& scale, const Vector2i& srcSize) {
+template<class Sum> void downscaleFootprints(const Containers::StridedArrayView3D<const char>& src, const Containers::StridedArrayView3D<char>& dst, const Vector2& scale, const Vector2i& srcSize) {
     const Containers::Size3D size = dst.size();
     const Containers::Stride3D srcStride = src.stride();
     const Containers::Stride3D dstStride = dst.stride();
     const Float area = scale.x()*scale.y();
     const char* const srcData = static_cast<const char*>(src.data());
+    const Containers::Array<ColumnFootprint> footprints = columnFootprints(size[1], scale.x(), srcSize.x(), srcStride[1]);
 
     char* dstRow = static_cast<char*>(dst.data());
     for(std::size_t y = 0; y != size[0]; ++y, dstRow += dstStride[0]) {
         const Footprint rows = footprint(Int(y), scale.y(), srcSize.y());
         const char* const topRow = srcData + std::ptrdiff_t(rows.begin - 1)*srcStride[0];
         const char* const bottomRow = srcData + std::ptrdiff_t(rows.end)*srcStride[0];
+        const char* const firstRow = srcData + std::ptrdiff_t(rows.begin)*srcStride[0];
 
         char* out = dstRow;
         for(std::size_t x = 0; x != size[1]; ++x, out += dstStride[1]) {
-            const Footprint columns = footprint(Int(x), scale.x(), srcSize.x());
-            const std::ptrdiff_t leftColumn = std::ptrdiff_t(columns.begin - 1)*srcStride[1];
-            const std::ptrdiff_t rightColumn = std::ptrdiff_t(columns.end)*srcStride[1];
-            const std::ptrdiff_t firstColumn = std::ptrdiff_t(columns.begin)*srcStride[1];
+            const ColumnFootprint& column = footprints[x];
+            const Footprint& columns = column.footprint;
 
-            Float sum[channelCount]{};
+            Sum sum;
 
             if(rows.first && columns.first)
-                accumulate(sum, topRow + leftColumn, rows.first*columns.first);
+                sum.add(topRow + column.left, rows.first*columns.first);
             if(rows.first && columns.last)
-                accumulate(sum, topRow + rightColumn, rows.first*columns.last);
+                sum.add(topRow + column.right, rows.first*columns.last);
             if(rows.last && columns.first)
-                accumulate(sum, bottomRow + leftColumn, rows.last*columns.first);
+                sum.add(bottomRow + column.left, rows.last*columns.first);
             if(rows.last && columns.last)
-                accumulate(sum, bottomRow + rightColumn, rows.last*columns.last);
+                sum.add(bottomRow + column.right, rows.last*columns.last);
 
             if(rows.first) {
-                const char* pixel = topRow + firstColumn;
+                const char* pixel = topRow + column.first;
                 for(Int i = columns.begin; i < columns.end; ++i, pixel += srcStride[1])
-                    accumulate(sum, pixel, rows.first);
+                    sum.add(pixel, rows.first);
             }
             if(rows.last) {
-                const char* pixel = bottomRow + firstColumn;
+                const char* pixel = bottomRow + column.first;
                 for(Int i = columns.begin; i < columns.end; ++i, pixel += srcStride[1])
-                    accumulate(sum, pixel, rows.last);
+                    sum.add(pixel, rows.last);
             }
 
             if(columns.first) {
-                const char* pixel = srcData + std::ptrdiff_t(rows.begin)*srcStride[0] + leftColumn;
+                const char* pixel = firstRow + column.left;
                 for(Int j = rows.begin; j < rows.end; ++j, pixel += srcStride[0])
-                    accumulate(sum, pixel, columns.first);
+                    sum.add(pixel, columns.first);
             }
             if(columns.last) {
-                const char* pixel = srcData + std::ptrdiff_t(rows.begin)*srcStride[0] + rightColumn;
+                const char* pixel = firstRow + column.right;
                 for(Int j = rows.begin; j < rows.end; ++j, pixel += srcStride[0])
-                    accumulate(sum, pixel, columns.last);
+                    sum.add(pixel, columns.last);
             }
 
             /* Weight 1 is exact, so whole pixels are added as they are */
-            const char* row = srcData + std::ptrdiff_t(rows.begin)*srcStride[0] + firstColumn;
+            const char* row = firstRow + column.first;
             for(Int j = rows.begin; j < rows.end; ++j, row += srcStride[0]) {
                 const char* pixel = row;
                 for(Int i = columns.begin; i < columns.end; ++i, pixel += srcStride[1])
-                    for(std::size_t c = 0; c != channelCount; ++c)
-                        sum[c] += Float(UnsignedByte(pixel[c]));
+                    sum.add(pixel);
             }
 
-            for(std::size_t c = 0; c != channelCount; ++c)
-                out[c] = char(UnsignedByte(Int(sum[c]/area)));
+            sum.store(out, area);
         }
     }
 }
@@ -340,7 +404,15 @@ template<std::size_t channelCount> void downscalePixels(const ImageView2D& src, 
             downscaleBlocks<channelCount, UnsignedInt>(src.pixels(), dst, factor);
         else
             downscaleBlocks<channelCount, Float>(src.pixels(), dst, factor);
-    } else downscaleFootprints<channelCount>(src.pixels(), dst, ratio, src.size());
+    } else {
+        #ifdef __SSE2__
+        if(channelCount == 4) {
+            downscaleFootprints<Sse2Sum>(src.pixels(), dst, ratio, src.size());
+            return;
+        }
+        #endif
+        downscaleFootprints<ScalarSum<channelCount>>(src.pixels(), dst, ratio, src.size());
+    }
 }
 
 }
