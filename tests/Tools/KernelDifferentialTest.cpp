@@ -684,6 +684,8 @@ const MeshCase MeshCases[]{
     {"SkinnedObjectIds", MeshLayoutKind::Interleaved, 65, true, 1, {Position, ObjectId, Weights0, Normal, Weights1}},
     {"TwoNormals", MeshLayoutKind::Interleaved, 50, false, 0, {Position, Normal, Normal, Color}},
     {"TwoNormalsBlocks", MeshLayoutKind::Blocks, 33, false, 2, {Normal, Position, Normal}},
+    /* Big enough for a new buffer's pages to be mapped in up front */
+    {"LargeInterleaved", MeshLayoutKind::Interleaved, 30001, false, 5, {Position, Normal, Tangent, Color}},
 };
 
 const MeshDataFlags FlagCombinations[]{
