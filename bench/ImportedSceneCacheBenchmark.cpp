@@ -2,9 +2,9 @@
    (triangles, smooth normals and MikkTSpace tangents where missing), beside
    assimp's post-processing doing the same jobs on the same data: every mesh
    of 2CylinderEngine.glb, and one synthetic mesh of a million vertices with
-   texture coordinates and no normals or tangents. Only the processing is
-   timed; importing happens with the timer paused. Both report the time per
-   vertex. */
+   texture coordinates and no normals or tangents; and the smooth normals
+   alone beside assimp's. Only the processing is timed; importing happens
+   with the timer paused. Both report the time per vertex. */
 #include <cmath>
 #include <cstring>
 #include <string>
@@ -23,6 +23,7 @@
 
 #include "GltfImporter.h"
 #include "VelmoraEngine/Tools/ImportedSceneCache.h"
+#include "VelmoraEngine/Tools/MeshTools.h"
 
 using namespace Magnum;
 using namespace Corrade;
@@ -177,6 +178,57 @@ void assimpMillionVertices(benchmark::State& state) {
     assimpPostProcessing(state, synthetic());
 }
 BENCHMARK(assimpMillionVertices)->Unit(benchmark::kMillisecond)->Iterations(3);
+
+
+/* generateNormals() beside assimp's smooth normals, on the million-vertex
+   mesh as each importer delivers it */
+void generateNormalsMillionVertices(benchmark::State& state) {
+    VelmoraEngine::GltfImporter importer;
+    const std::string& glb = synthetic();
+    if(!importer.openData(Containers::ArrayView<const void>{glb.data(), glb.size()})) {
+        state.SkipWithError("can't open the synthetic mesh");
+        return;
+    }
+    std::size_t vertices = 0;
+    for(auto _: state) {
+        state.PauseTiming();
+        Containers::Optional<Trade::MeshData> mesh = importer.mesh(0);
+        vertices = mesh->vertexCount();
+        state.ResumeTiming();
+        Trade::MeshData out = VelmoraEngine::MeshTools::generateNormals(std::move(*mesh));
+        benchmark::DoNotOptimize(out.vertexData().data());
+        state.PauseTiming();
+        out = Trade::MeshData{MeshPrimitive::Triangles, 0};
+        state.ResumeTiming();
+    }
+    state.counters["vertices"] = double(vertices);
+    state.counters["perVertex"] = perVertex(vertices);
+}
+BENCHMARK(generateNormalsMillionVertices)->Unit(benchmark::kMillisecond)->Iterations(5);
+
+void assimpSmoothNormalsMillionVertices(benchmark::State& state) {
+    const std::string& glb = synthetic();
+    std::size_t vertices = 0;
+    for(auto _: state) {
+        state.PauseTiming();
+        Assimp::Importer importer;
+        const aiScene* scene = importer.ReadFileFromMemory(glb.data(), glb.size(), 0, "glb");
+        if(!scene || scene->mNumMeshes != 1 || scene->mMeshes[0]->mNormals) {
+            state.SkipWithError("assimp doesn't read the mesh as expected");
+            return;
+        }
+        vertices = scene->mMeshes[0]->mNumVertices;
+        state.ResumeTiming();
+        scene = importer.ApplyPostProcessing(aiProcess_GenSmoothNormals);
+        benchmark::DoNotOptimize(scene->mMeshes[0]->mNormals);
+        state.PauseTiming();
+        importer.FreeScene();
+        state.ResumeTiming();
+    }
+    state.counters["vertices"] = double(vertices);
+    state.counters["perVertex"] = perVertex(vertices);
+}
+BENCHMARK(assimpSmoothNormalsMillionVertices)->Unit(benchmark::kMillisecond)->Iterations(5);
 
 }
 
