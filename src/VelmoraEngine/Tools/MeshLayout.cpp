@@ -1,13 +1,8 @@
 #include "VelmoraEngine/Tools/MeshLayout.h"
 
-#include <cstdint>
 #include <cstring>
 #include <limits>
 #include <utility>
-#ifdef __linux__
-#include <sys/mman.h>
-#include <unistd.h>
-#endif
 
 #include <Corrade/Containers/EnumSet.hpp>
 #include <Corrade/Containers/GrowableArray.h>
@@ -20,12 +15,12 @@
 #include <Magnum/Math/PackingBatch.h>
 #include <Magnum/Math/Vector4.h>
 #include <Magnum/Mesh.h>
-#include <Magnum/Trade/ArrayAllocator.h>
 #include <Magnum/Trade/MeshData.h>
 #include <Magnum/VertexFormat.h>
 
 #include "VelmoraEngine/Implementation/EngineAttributes.h"
 #include "VelmoraEngine/Implementation/Packing.h"
+#include "VelmoraEngine/Implementation/VertexBuffer.h"
 
 namespace VelmoraEngine {
 
@@ -207,21 +202,6 @@ template<class T, std::size_t components> void unpackVertices(const char* src, c
     }
 }
 
-/* Maps the pages of a new buffer in with one call rather than a fault on
-   each first write; big buffers only, a no-op where the kernel can't */
-void prefault(char* const data, const std::size_t size) {
-    #if defined(__linux__) && defined(MADV_POPULATE_WRITE)
-    if(size < (std::size_t{1} << 20)) return;
-    const std::uintptr_t page = std::uintptr_t(sysconf(_SC_PAGESIZE));
-    const std::uintptr_t begin = (reinterpret_cast<std::uintptr_t>(data) + page - 1)/page*page;
-    const std::uintptr_t end = (reinterpret_cast<std::uintptr_t>(data) + size)/page*page;
-    if(begin < end) madvise(reinterpret_cast<void*>(begin), end - begin, MADV_POPULATE_WRITE);
-    #else
-    static_cast<void>(data);
-    static_cast<void>(size);
-    #endif
-}
-
 /* One attribute that packMesh() or unpackMesh() converts: the float form
    and its 16-bit normalized form. Signed for directions, unsigned for colors
    and weights. */
@@ -307,24 +287,9 @@ Trade::MeshData convertMesh(const MeshDataFlags flags, Trade::MeshData&& mesh, c
     for(std::size_t i = 0; i != convertedCount; ++i)
         attributes[converted[i].id] = Trade::MeshAttributeData{converted[i].step->attribute, converted[i].format, converted[i].offset, vertexCount, std::ptrdiff_t(vertexFormatSize(converted[i].format)), 0};
 
-    /* Grown with the allocator whose deleter lives in Magnum's Trade library,
-       as the casts do, so a buffer made growable with it grows in place.
-       Any other gets a new one of the final size, whose pages are mapped in
-       before the copy. */
+    /* Grown as the casts do, so a growable buffer grows in place */
     Containers::Array<char> buffer = mesh.releaseVertexData();
-    if(size != originalSize) {
-        if(Containers::arrayIsGrowable<Trade::ArrayAllocator>(buffer)) {
-            Containers::arrayAppend<Trade::ArrayAllocator>(buffer, NoInit, size - originalSize);
-            prefault(buffer.data() + originalSize, size - originalSize);
-        } else {
-            Containers::Array<char> grown;
-            Containers::arrayReserve<Trade::ArrayAllocator>(grown, size);
-            Containers::arrayResize<Trade::ArrayAllocator>(grown, NoInit, size);
-            prefault(grown.data(), size);
-            if(originalSize) std::memcpy(grown.data(), buffer.data(), originalSize);
-            buffer = std::move(grown);
-        }
-    }
+    if(size != originalSize) Implementation::growVertexBuffer(buffer, size - originalSize);
 
     std::size_t end = originalSize;
     for(std::size_t i = 0; i != convertedCount; ++i) {

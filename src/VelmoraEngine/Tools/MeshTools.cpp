@@ -17,12 +17,12 @@
 #include <Magnum/MeshTools/Duplicate.h>
 #include <Magnum/MeshTools/GenerateIndices.h>
 #include <Magnum/MeshTools/GenerateNormals.h>
-#include <Magnum/Trade/ArrayAllocator.h>
 #include <Magnum/Trade/MeshData.h>
 #include <Magnum/VertexFormat.h>
 #include <mikktspace.h>
 
 #include "VelmoraEngine/Implementation/Packing.h"
+#include "VelmoraEngine/Implementation/VertexBuffer.h"
 
 namespace VelmoraEngine { namespace MeshTools {
 
@@ -94,10 +94,7 @@ Trade::MeshData insertAttribute(Trade::MeshData&& meshData, const Trade::MeshAtt
     std::size_t added = formatSize*std::size_t(vertexCount);
     if(added) {
         added += blockOffset - buffer.size();
-        /* Grown with the allocator whose deleter lives in Magnum's Trade
-           library, so a buffer a caller or an importer made growable with it
-           is grown in place across this library's boundary */
-        const Containers::ArrayView<char> block = Containers::arrayAppend<Trade::ArrayAllocator>(buffer, NoInit, added);
+        const Containers::ArrayView<char> block = Implementation::growVertexBuffer(buffer, added);
         std::memset(block.data(), 0, added);
     }
 
