@@ -1,11 +1,6 @@
 #include <cmath>
-#include <cstdint>
 #include <cstring>
 #include <utility>
-#ifdef __linux__
-#include <sys/mman.h>
-#include <unistd.h>
-#endif
 
 #include <benchmark/benchmark.h>
 
@@ -16,6 +11,7 @@
 #include <Magnum/Trade/MeshData.h>
 #include <Magnum/VertexFormat.h>
 
+#include "VelmoraEngine/Implementation/VertexBuffer.h"
 #include "VelmoraEngine/Tools/MeshLayout.h"
 #include "VelmoraEngine/Tools/MeshTools.h"
 
@@ -108,12 +104,7 @@ void memcpyFreshPrefaultedVertexData(benchmark::State& state) {
     const Trade::MeshData source = floatMesh();
     for(auto _: state) {
         Containers::Array<char> out{NoInit, source.vertexData().size()};
-        #if defined(__linux__) && defined(MADV_POPULATE_WRITE)
-        const std::uintptr_t page = std::uintptr_t(sysconf(_SC_PAGESIZE));
-        const std::uintptr_t begin = (reinterpret_cast<std::uintptr_t>(out.data()) + page - 1)/page*page;
-        const std::uintptr_t end = (reinterpret_cast<std::uintptr_t>(out.data()) + out.size())/page*page;
-        madvise(reinterpret_cast<void*>(begin), end - begin, MADV_POPULATE_WRITE);
-        #endif
+        Implementation::prefault(out.data(), out.size());
         std::memcpy(out.data(), source.vertexData().data(), out.size());
         benchmark::DoNotOptimize(out.data());
     }

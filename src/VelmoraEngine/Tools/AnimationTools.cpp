@@ -112,15 +112,6 @@ inline bool clearlyNormalized(const Math::Quaternion<Float>& q) {
     return std::abs(lengthSquared - 1.0) < 1.0e-5;
 }
 
-inline Decision decide(const double estimate, const Float value) {
-    const double difference = std::abs(estimate - double(value));
-    if(difference < Epsilon - Margin) return Decision::Equal;
-    const double magnitude = std::abs(estimate) + std::abs(double(value)) + Margin;
-    if(difference > Margin + Epsilon*(magnitude > 1.0 ? magnitude : 1.0)*(1.0 + 1.0e-6))
-        return Decision::Different;
-    return Decision::Undecided;
-}
-
 /* Decisions for keys first to first + count - 1. Each is interpolated
    from values[last], or with chained from the key before it, as if every
    key of the batch before it stayed. Every step runs over all lanes at
@@ -197,34 +188,39 @@ template<bool chained> void estimateQuaternions(const Containers::StridedArrayVi
         w0[j] = (tCosine[j] - c[j]*w1[j])*sign[j];
     }
 
+    /* Equal where every component is clearly within the threshold,
+       different where any is clearly past it (absolute below a sum of
+       magnitudes of 1, relative above). A NaN in the key in between fails
+       both. */
     for(std::size_t j = 0; j != count; ++j) {
         if(!valid[j]) {
             decisions[j] = Decision::Undecided;
             continue;
         }
-        const Math::Quaternion<Float>& b = values[first + j + 1];
-        const Math::Quaternion<Float>& v = values[first + j];
-        const double rx = w0[j]*ax[j] + w1[j]*b.vector().x();
-        const double ry = w0[j]*ay[j] + w1[j]*b.vector().y();
-        const double rz = w0[j]*az[j] + w1[j]*b.vector().z();
-        const double rw = w0[j]*aw[j] + w1[j]*b.scalar();
+        const Math::Quaternion<Float>& qb = values[first + j + 1];
+        const Math::Quaternion<Float>& qv = values[first + j];
+        const double b[]{qb.vector().x(), qb.vector().y(), qb.vector().z(), qb.scalar()};
+        const double v[]{qv.vector().x(), qv.vector().y(), qv.vector().z(), qv.scalar()};
+        const double a[]{ax[j], ay[j], az[j], aw[j]};
         /* Nearly all keys of a run that goes are equal in every component */
-        const double dx = std::abs(rx - v.vector().x()), dy = std::abs(ry - v.vector().y()),
-            dz = std::abs(rz - v.vector().z()), dw = std::abs(rw - v.scalar());
-        if(Math::max(Math::max(dx, dy), Math::max(dz, dw)) < Epsilon - Margin) {
+        double estimate[4], largest = 0.0;
+        for(std::size_t k = 0; k != 4; ++k) {
+            estimate[k] = w0[j]*a[k] + w1[j]*b[k];
+            const double difference = std::abs(estimate[k] - v[k]);
+            largest = largest > difference ? largest : difference;
+        }
+        if(largest < Epsilon - Margin) {
             decisions[j] = Decision::Equal;
             continue;
         }
-        const Decision x = decide(rx, v.vector().x());
-        const Decision y = decide(ry, v.vector().y());
-        const Decision z = decide(rz, v.vector().z());
-        const Decision w = decide(rw, v.scalar());
-        if(x == Decision::Different || y == Decision::Different || z == Decision::Different || w == Decision::Different)
-            decisions[j] = Decision::Different;
-        else if(x == Decision::Equal && y == Decision::Equal && z == Decision::Equal && w == Decision::Equal)
-            decisions[j] = Decision::Equal;
-        else
-            decisions[j] = Decision::Undecided;
+        bool equal = true, different = false;
+        for(std::size_t k = 0; k != 4; ++k) {
+            const double difference = std::abs(estimate[k] - v[k]);
+            const double magnitude = std::abs(estimate[k]) + std::abs(v[k]) + Margin;
+            equal &= difference < Epsilon - Margin;
+            different |= difference > Margin + Epsilon*(magnitude > 1.0 ? magnitude : 1.0)*(1.0 + 1.0e-6);
+        }
+        decisions[j] = different ? Decision::Different : equal ? Decision::Equal : Decision::Undecided;
     }
 }
 
