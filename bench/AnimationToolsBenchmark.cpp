@@ -45,24 +45,6 @@ Math::Quaternion<Float> sampleQuaternion(Float t) {
     return Math::Quaternion<Float>::rotation(Math::Rad<Float>{std::fmod(t, 3.0f)}, Math::Vector3<Float>::yAxis());
 }
 
-void vectorTrack(benchmark::State& state) {
-    const Trade::AnimationData animation = makeAnimation(sampleVector);
-    for(auto _: state) {
-        Trade::AnimationData out = AnimationTools::removeLinearlyRedundantKeyframes(animation);
-        benchmark::DoNotOptimize(out.data().data());
-    }
-    state.counters["keys/s"] = benchmark::Counter(Float(KeyCount)*Float(state.iterations()), benchmark::Counter::kIsRate);
-}
-
-void quaternionTrack(benchmark::State& state) {
-    const Trade::AnimationData animation = makeAnimation(sampleQuaternion);
-    for(auto _: state) {
-        Trade::AnimationData out = AnimationTools::removeLinearlyRedundantKeyframes(animation);
-        benchmark::DoNotOptimize(out.data().data());
-    }
-    state.counters["keys/s"] = benchmark::Counter(Float(KeyCount)*Float(state.iterations()), benchmark::Counter::kIsRate);
-}
-
 /* A random walk of small turns: every key stays, so each one is decided
    on its own */
 Math::Quaternion<Float> sampleNoisyQuaternion(Float t) {
@@ -70,8 +52,8 @@ Math::Quaternion<Float> sampleNoisyQuaternion(Float t) {
     return Math::Quaternion<Float>::rotation(Math::Rad<Float>{angle}, Math::Vector3<Float>{std::sin(13.0f*t), 1.0f, std::cos(7.0f*t)}.normalized());
 }
 
-void quaternionTrackNoisy(benchmark::State& state) {
-    const Trade::AnimationData animation = makeAnimation(sampleNoisyQuaternion);
+template<class V> void reduction(benchmark::State& state, V(*sample)(Float)) {
+    const Trade::AnimationData animation = makeAnimation(sample);
     for(auto _: state) {
         Trade::AnimationData out = AnimationTools::removeLinearlyRedundantKeyframes(animation);
         benchmark::DoNotOptimize(out.data().data());
@@ -80,7 +62,7 @@ void quaternionTrackNoisy(benchmark::State& state) {
 }
 
 /* The plain way as a peer: the interpolator called for every key, the
-   kept indices collected */
+   kept indices counted */
 bool fuzzyEqual(const Float a, const Float b) {
     if(a == b) return true;
     const Float difference = std::abs(a - b);
@@ -88,31 +70,23 @@ bool fuzzyEqual(const Float a, const Float b) {
     return difference/(std::abs(a) + std::abs(b)) < 1.0e-5f;
 }
 
-std::size_t interpolatorPerKey(const Trade::AnimationData& animation) {
+void interpolatorPerKey(benchmark::State& state, Math::Quaternion<Float>(*sample)(Float)) {
+    const Trade::AnimationData animation = makeAnimation(sample);
     const auto track = animation.track<Math::Quaternion<Float>>(0);
     const auto lerp = Animation::interpolatorFor<Math::Quaternion<Float>>(Animation::Interpolation::Linear);
-    std::size_t kept = 2, last = 0;
-    for(std::size_t i = 1; i + 1 < track.size(); ++i) {
-        const Float t = (track.keys()[i] - track.keys()[last])/(track.keys()[i + 1] - track.keys()[last]);
-        const Math::Quaternion<Float> r = lerp(track.values()[last], track.values()[i + 1], t);
-        const Math::Quaternion<Float>& v = track.values()[i];
-        if(fuzzyEqual(r.vector().x(), v.vector().x()) && fuzzyEqual(r.vector().y(), v.vector().y()) &&
-           fuzzyEqual(r.vector().z(), v.vector().z()) && fuzzyEqual(r.scalar(), v.scalar())) continue;
-        ++kept;
-        last = i;
+    for(auto _: state) {
+        std::size_t kept = 2, last = 0;
+        for(std::size_t i = 1; i + 1 < track.size(); ++i) {
+            const Float t = (track.keys()[i] - track.keys()[last])/(track.keys()[i + 1] - track.keys()[last]);
+            const Math::Quaternion<Float> r = lerp(track.values()[last], track.values()[i + 1], t);
+            const Math::Quaternion<Float>& v = track.values()[i];
+            if(fuzzyEqual(r.vector().x(), v.vector().x()) && fuzzyEqual(r.vector().y(), v.vector().y()) &&
+               fuzzyEqual(r.vector().z(), v.vector().z()) && fuzzyEqual(r.scalar(), v.scalar())) continue;
+            ++kept;
+            last = i;
+        }
+        benchmark::DoNotOptimize(kept);
     }
-    return kept;
-}
-
-void quaternionTrackInterpolatorPerKey(benchmark::State& state) {
-    const Trade::AnimationData animation = makeAnimation(sampleQuaternion);
-    for(auto _: state) benchmark::DoNotOptimize(interpolatorPerKey(animation));
-    state.counters["keys/s"] = benchmark::Counter(Float(KeyCount)*Float(state.iterations()), benchmark::Counter::kIsRate);
-}
-
-void quaternionTrackNoisyInterpolatorPerKey(benchmark::State& state) {
-    const Trade::AnimationData animation = makeAnimation(sampleNoisyQuaternion);
-    for(auto _: state) benchmark::DoNotOptimize(interpolatorPerKey(animation));
     state.counters["keys/s"] = benchmark::Counter(Float(KeyCount)*Float(state.iterations()), benchmark::Counter::kIsRate);
 }
 
@@ -129,11 +103,11 @@ void memcpyBaseline(benchmark::State& state) {
 
 }
 
-BENCHMARK(vectorTrack)->Unit(benchmark::kMillisecond);
-BENCHMARK(quaternionTrack)->Unit(benchmark::kMillisecond);
-BENCHMARK(quaternionTrackInterpolatorPerKey)->Unit(benchmark::kMillisecond);
-BENCHMARK(quaternionTrackNoisy)->Unit(benchmark::kMillisecond);
-BENCHMARK(quaternionTrackNoisyInterpolatorPerKey)->Unit(benchmark::kMillisecond);
+BENCHMARK_CAPTURE(reduction, vectorTrack, sampleVector)->Unit(benchmark::kMillisecond);
+BENCHMARK_CAPTURE(reduction, quaternionTrack, sampleQuaternion)->Unit(benchmark::kMillisecond);
+BENCHMARK_CAPTURE(interpolatorPerKey, quaternionTrack, sampleQuaternion)->Unit(benchmark::kMillisecond);
+BENCHMARK_CAPTURE(reduction, quaternionTrackNoisy, sampleNoisyQuaternion)->Unit(benchmark::kMillisecond);
+BENCHMARK_CAPTURE(interpolatorPerKey, quaternionTrackNoisy, sampleNoisyQuaternion)->Unit(benchmark::kMillisecond);
 BENCHMARK(memcpyBaseline)->Unit(benchmark::kMillisecond);
 
 BENCHMARK_MAIN();

@@ -203,11 +203,11 @@ template<bool chained> void estimateQuaternions(const Containers::StridedArrayVi
         const double v[]{qv.vector().x(), qv.vector().y(), qv.vector().z(), qv.scalar()};
         const double a[]{ax[j], ay[j], az[j], aw[j]};
         /* Nearly all keys of a run that goes are equal in every component */
-        double estimate[4], largest = 0.0;
+        double estimate[4], difference[4], largest = 0.0;
         for(std::size_t k = 0; k != 4; ++k) {
             estimate[k] = w0[j]*a[k] + w1[j]*b[k];
-            const double difference = std::abs(estimate[k] - v[k]);
-            largest = largest > difference ? largest : difference;
+            difference[k] = std::abs(estimate[k] - v[k]);
+            largest = largest > difference[k] ? largest : difference[k];
         }
         if(largest < Epsilon - Margin) {
             decisions[j] = Decision::Equal;
@@ -215,10 +215,9 @@ template<bool chained> void estimateQuaternions(const Containers::StridedArrayVi
         }
         bool equal = true, different = false;
         for(std::size_t k = 0; k != 4; ++k) {
-            const double difference = std::abs(estimate[k] - v[k]);
             const double magnitude = std::abs(estimate[k]) + std::abs(v[k]) + Margin;
-            equal &= difference < Epsilon - Margin;
-            different |= difference > Margin + Epsilon*(magnitude > 1.0 ? magnitude : 1.0)*(1.0 + 1.0e-6);
+            equal &= difference[k] < Epsilon - Margin;
+            different |= difference[k] > Margin + Epsilon*(magnitude > 1.0 ? magnitude : 1.0)*(1.0 + 1.0e-6);
         }
         decisions[j] = different ? Decision::Different : equal ? Decision::Equal : Decision::Undecided;
     }
